@@ -1,0 +1,193 @@
+#include "numbers.h"
+
+#include "error.h"
+
+#include <QLocale>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace platform {
+
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The length of the longest prefix of text that is a decimal number: optional sign, digits
+// with an optional "." (at least one digit on either side of it), then an exponent only when
+// digits follow it. The exponent letters are e and E, and also d and D when dExponent is set.
+// 0 when text does not begin with a number.
+std::size_t scanNumber(std::string_view text, bool dExponent)
+{
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < text.size() && isDigit(text[i]))
+        ++i, ++digits;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && isDigit(text[i]))
+            ++i, ++digits;
+    }
+    if (digits == 0)
+        return 0;
+    std::size_t end = i;
+    if (i < text.size()) {
+        const char c = text[i];
+        const bool letter = c == 'e' || c == 'E' || (dExponent && (c == 'd' || c == 'D'));
+        if (letter) {
+            ++i;
+            if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+                ++i;
+            if (i < text.size() && isDigit(text[i])) {
+                while (i < text.size() && isDigit(text[i]))
+                    ++i;
+                end = i;
+            }
+        }
+    }
+    return end;
+}
+
+// True when a number that std::from_chars found out of range lies above the range rather
+// than below it: its first significant digit stands left of the decimal point once the
+// exponent is applied.
+bool aboveRange(std::string_view number)
+{
+    const std::size_t e = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::size_t i = e + 1;
+        const bool negative = i < number.size() && number[i] == '-';
+        if (i < number.size() && (number[i] == '+' || number[i] == '-'))
+            ++i;
+        for (; i < number.size(); ++i)
+            exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000LL);
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    const long long position = first < point ? static_cast<long long>(point - first) - 1
+                                             : -static_cast<long long>(first - point);
+    return position + exponent > 0;
+}
+
+// Converts a text that scanNumber accepted whole, correctly rounded.
+double convert(std::string_view number)
+{
+    std::string text(number.starts_with('+') ? number.substr(1) : number);
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        if (aboveRange(text))
+            throw Error("The number " + std::string(number) + " is too large.");
+        return text.starts_with('-') ? -0.0 : 0.0;
+    }
+    if (ec != std::errc() || end != text.data() + text.size())
+        throw Error("The number " + std::string(number) + " could not be converted.");
+    return value;
+}
+
+std::string withDecimalPoint(std::string text, std::string_view decimalPoint)
+{
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalPoint);
+    return text;
+}
+
+} // namespace
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    if (text.empty() || scanNumber(text, false) != text.size())
+        return std::nullopt;
+    return convert(text);
+}
+
+double val(std::string_view text)
+{
+    const std::size_t start = std::min(text.find_first_not_of(" \t"), text.size());
+    text.remove_prefix(start);
+    const std::size_t length = scanNumber(text, true);
+    return length == 0 ? 0.0 : convert(text.substr(0, length));
+}
+
+// "0.0000": the value is first taken to 15 significant digits, which hides the binary noise
+// of the last bits (1.00005 is stored as 1.000049999999999994...), and that decimal is then
+// rounded to four places, halves away from zero. A value that rounds to zero has no sign.
+std::string formatResult(double value, std::string_view decimalPoint)
+{
+    if (!std::isfinite(value))
+        throw Error("A result is not a finite number and cannot be shown.");
+
+    // d.dddddddddddddde±x: 15 significant digits and a decimal exponent.
+    std::array<char, 32> buffer {};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                      std::fabs(value), std::chars_format::scientific, 14);
+    const std::string_view text(buffer.data(), result.ptr);
+    std::string digits;
+    digits += text[0];
+    digits += text.substr(2, 14);
+    const char *exponentText = text.data() + text.find('e') + 1;
+    if (*exponentText == '+')
+        ++exponentText;
+    int exponent = 0;
+    std::from_chars(exponentText, text.data() + text.size(), exponent);
+
+    // The digits stand for digits * 10^(exponent - 14); scaled by 10^4 that is
+    // digits * 10^(exponent - 10). Keep the integer part of it, rounded.
+    const int shift = exponent - 10;
+    std::string scaled;
+    if (shift >= 0) {
+        scaled = digits + std::string(static_cast<std::size_t>(shift), '0');
+    } else {
+        const std::size_t drop = static_cast<std::size_t>(-shift);
+        const bool roundUp = drop <= digits.size() && digits[digits.size() - drop] >= '5';
+        scaled = drop < digits.size() ? digits.substr(0, digits.size() - drop) : "0";
+        if (roundUp) {
+            std::size_t i = scaled.size();
+            while (i > 0 && scaled[i - 1] == '9')
+                scaled[--i] = '0';
+            if (i == 0)
+                scaled.insert(scaled.begin(), '1');
+            else
+                ++scaled[i - 1];
+        }
+    }
+    scaled.erase(0, std::min(scaled.find_first_not_of('0'), scaled.size()));
+    const bool negative = value < 0 && !scaled.empty();
+    if (scaled.size() < 5)
+        scaled.insert(0, 5 - scaled.size(), '0');
+    std::string shown = negative ? "-" : "";
+    shown += scaled.substr(0, scaled.size() - 4);
+    shown += decimalPoint;
+    shown += scaled.substr(scaled.size() - 4);
+    return shown;
+}
+
+std::string formatFree(double value, std::string_view decimalPoint)
+{
+    if (value == 0)
+        return "0";
+    std::array<char, 32> buffer {};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::general, 15);
+    return withDecimalPoint(std::string(buffer.data(), result.ptr), decimalPoint);
+}
+
+std::string localeDecimalPoint()
+{
+    return QLocale().decimalPoint().toStdString();
+}
+
+} // namespace platform

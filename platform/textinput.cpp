@@ -1,0 +1,143 @@
+#include "textinput.h"
+
+#include "error.h"
+#include "numbers.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace platform {
+
+namespace {
+
+constexpr std::size_t blockSize = 64 * 1024;
+// No number needs more characters than this; a longer field is rejected without reading it
+// to its end.
+constexpr std::size_t longestField = 1000;
+
+bool isSeparator(int c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ',';
+}
+
+} // namespace
+
+std::string quoteField(const std::string &field)
+{
+    constexpr std::size_t shown = 40;
+    std::string quoted = "\"";
+    for (std::size_t i = 0; i < field.size() && i < shown; ++i) {
+        const auto c = static_cast<unsigned char>(field[i]);
+        quoted += c < 0x20 || c == 0x7f ? '?' : field[i];
+    }
+    if (field.size() > shown)
+        quoted += "...";
+    return quoted + "\"";
+}
+
+TextInput::TextInput(const std::string &path)
+    : m_file(std::make_unique<QFile>(QString::fromStdString(path))),
+      m_name(QFileInfo(QString::fromStdString(path)).fileName().toStdString()), m_buffer(blockSize)
+{
+    if (QFileInfo(m_file->fileName()).isDir())
+        throw Error("Cannot read \"" + path + "\": it is a folder, not a file.");
+    if (!m_file->open(QIODevice::ReadOnly))
+        throw Error("Cannot open \"" + path +
+                    "\" for reading: " + m_file->errorString().toStdString() + ".");
+    // A UTF-8 byte-order mark says nothing about the numbers.
+    if (peek() == 0xEF && m_end - m_pos >= 3 && static_cast<unsigned char>(m_buffer[1]) == 0xBB &&
+        static_cast<unsigned char>(m_buffer[2]) == 0xBF)
+        m_pos += 3;
+}
+
+TextInput::~TextInput() = default;
+
+std::string TextInput::where(int line) const
+{
+    return name() + ", line " + std::to_string(line);
+}
+
+void TextInput::fail(int line, const std::string &what) const
+{
+    throw Error(where(line) + ": " + what);
+}
+
+int TextInput::peek()
+{
+    if (m_pos == m_end && !m_exhausted) {
+        const qint64 got = m_file->read(m_buffer.data(), static_cast<qint64>(m_buffer.size()));
+        if (got < 0)
+            throw Error("Cannot read " + name() + ": " + m_file->errorString().toStdString() + ".");
+        m_pos = 0;
+        m_end = static_cast<std::size_t>(got);
+        m_exhausted = got == 0;
+    }
+    return m_pos < m_end ? static_cast<unsigned char>(m_buffer[m_pos]) : -1;
+}
+
+void TextInput::skipSeparators()
+{
+    for (;;) {
+        const int c = peek();
+        if (c == ' ' || c == '\t') {
+            advance();
+        } else if (c == '\n' || c == '\r' || c == -1) {
+            if (m_commaPending)
+                fail(m_line, "a comma with no number after it.");
+            if (c == -1)
+                return;
+            advance();
+            if (c == '\r' && peek() == '\n')
+                advance();
+            ++m_line;
+            m_fieldSinceComma = false;
+        } else if (c == ',') {
+            if (!m_fieldSinceComma)
+                fail(m_line, "a comma with no number before it.");
+            advance();
+            m_commaPending = true;
+            m_fieldSinceComma = false;
+        } else {
+            return;
+        }
+    }
+}
+
+bool TextInput::atEnd()
+{
+    skipSeparators();
+    return peek() == -1;
+}
+
+double TextInput::readNumber()
+{
+    skipSeparators();
+    if (peek() == -1)
+        throw Error(name() + " ended where a number was expected.");
+    std::string field;
+    for (int c = peek(); c != -1 && !isSeparator(c); c = peek()) {
+        if (field.size() == longestField)
+            fail(m_line,
+                 quoteField(field) + " is not a number: the field is longer than " +
+                     std::to_string(longestField) + " characters.");
+        field += static_cast<char>(c);
+        advance();
+    }
+    m_fieldLine = m_line;
+    m_commaPending = false;
+    m_fieldSinceComma = true;
+    try {
+        if (const auto number = parseNumber(field))
+            return *number;
+    } catch (const Error &e) {
+        fail(m_line, e.what());
+    }
+    fail(m_line, quoteField(field) + " is not a number.");
+}
+
+void TextInput::close()
+{
+    m_file->close();
+}
+
+} // namespace platform

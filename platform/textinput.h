@@ -1,0 +1,64 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QFile;
+
+namespace platform {
+
+// Numbers read one field at a time from a sample file.
+//
+// The rules of the file:
+// - fields are separated by commas, blanks, tabs and line breaks (LF, CRLF or CR); blank
+//   lines and white space at the end of a line are fine;
+// - a comma needs a field on its own line on both sides of it;
+// - a UTF-8 byte-order mark at the start of the file is skipped;
+// - every field is a number as parseNumber() reads it.
+// The file is read in blocks as the fields are asked for, never whole.
+class TextInput
+{
+public:
+    // Opens the file. Throws Error when it cannot be opened for reading.
+    explicit TextInput(const std::string &path);
+    ~TextInput();
+    TextInput(const TextInput &) = delete;
+    TextInput &operator=(const TextInput &) = delete;
+
+    // True when no field is left. Throws Error for a comma without a field after it.
+    bool atEnd();
+    // The next field as a number. Throws Error when no field is left, when the field is not a
+    // number or is too large, and for a comma without a field before it.
+    double readNumber();
+    // The line of the last field read, counted from 1.
+    int line() const { return m_fieldLine; }
+    // The file's name in quotes, for messages.
+    std::string name() const { return "\"" + m_name + "\""; }
+    // `"name", line N`, for messages.
+    std::string where(int line) const;
+    // Closes the file.
+    void close();
+
+private:
+    int peek();
+    void advance() { ++m_pos; }
+    void skipSeparators();
+    [[noreturn]] void fail(int line, const std::string &what) const;
+
+    std::unique_ptr<QFile> m_file;
+    std::string m_name;
+    std::vector<char> m_buffer;
+    std::size_t m_pos = 0;
+    std::size_t m_end = 0;
+    bool m_exhausted = false;
+    int m_line = 1;
+    int m_fieldLine = 0;
+    bool m_fieldSinceComma = false;
+    bool m_commaPending = false;
+};
+
+// A field of a file as it may be quoted in a message: short, and printable.
+std::string quoteField(const std::string &field);
+
+} // namespace platform

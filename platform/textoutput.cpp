@@ -1,0 +1,53 @@
+#include "textoutput.h"
+
+#include "error.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace platform {
+
+TextOutput::TextOutput(const std::string &path)
+    : m_file(std::make_unique<QSaveFile>(QString::fromStdString(path))), m_path(path)
+{
+    const QFileInfo target(m_file->fileName());
+    if (target.isDir())
+        throw Error("Cannot write \"" + path + "\": it is a folder, not a file.");
+    // Never rename over a device, a pipe or a socket.
+    if (target.exists() && !target.isFile())
+        throw Error("Cannot write \"" + path + "\": it is not a regular file.");
+    m_file->setDirectWriteFallback(false);
+    if (!m_file->open(QIODevice::WriteOnly))
+        throw Error("Cannot open \"" + path +
+                    "\" for writing: " + m_file->errorString().toStdString() + ".");
+}
+
+TextOutput::~TextOutput() = default;
+
+void TextOutput::fail() const
+{
+    throw Error("Cannot write \"" + m_path + "\": " + m_file->errorString().toStdString() +
+                ". A file of that name was left as it was.");
+}
+
+void TextOutput::printLine(const std::vector<std::string> &values)
+{
+    std::string line;
+    for (const std::string &value : values) {
+        if (!line.empty())
+            line += ' ';
+        line += value;
+    }
+    line += '\n';
+    if (m_file->write(line.data(), static_cast<qint64>(line.size())) !=
+        static_cast<qint64>(line.size()))
+        fail();
+}
+
+void TextOutput::commit()
+{
+    if (!m_file->commit())
+        fail();
+}
+
+} // namespace platform

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QSaveFile;
+
+namespace platform {
+
+// A text file that is replaced whole or not at all: the lines go to a temporary file beside
+// the target, which takes the target's name only when commit() succeeds. Until then, and
+// whenever writing fails, a file of that name stays as it was and no partial file is left.
+class TextOutput
+{
+public:
+    // Starts the file. Throws Error when the path names a folder or something other than a
+    // file, or when no file can be created there.
+    explicit TextOutput(const std::string &path);
+    // Discards what was written unless commit() succeeded.
+    ~TextOutput();
+    TextOutput(const TextOutput &) = delete;
+    TextOutput &operator=(const TextOutput &) = delete;
+
+    // Writes the values on one line, separated by blanks and ended by a line feed.
+    void printLine(const std::vector<std::string> &values);
+    // Puts the file in place of the target. Throws Error when the file cannot be completed.
+    void commit();
+
+private:
+    [[noreturn]] void fail() const;
+
+    std::unique_ptr<QSaveFile> m_file;
+    std::string m_path;
+};
+
+} // namespace platform

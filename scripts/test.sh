@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds tabderiv and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+
+tabderiv_install_missing
+tabderiv_build
+# The window tests need no display.
+QT_QPA_PLATFORM=offscreen ctest --preset dev -j 2

@@ -1,0 +1,131 @@
+#include "../fakes.h"
+#include "calc/reader.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Reads content through getarray as the chosen file "samples.txt".
+calc::Table read(const std::string &content)
+{
+    Files files;
+    ScriptedDialog dialog({files.write("samples.txt", content)});
+    calc::Table t;
+    EXPECT_TRUE(calc::getarray(dialog, t.x, t.y, t.yprime, t.length, t.step));
+    return t;
+}
+
+// The message of the Error that reading content throws, or "" when it throws none.
+std::string errorReading(const std::string &content)
+{
+    try {
+        read(content);
+    } catch (const calc::Error &e) {
+        return e.what();
+    }
+    return {};
+}
+
+std::string lines(int count, double spacing)
+{
+    std::string content;
+    for (int i = 0; i < count; ++i)
+        content += std::to_string(i * spacing) + "," + std::to_string(i) + "\n";
+    return content;
+}
+
+TEST(Getarray, ReadsPairsSetsLengthAndStep)
+{
+    const calc::Table t = read("0,0\n0.5,0.25\n1.0,1\n1.5,2.25\n");
+    EXPECT_EQ(t.length, 4);
+    EXPECT_EQ(t.step, 0.5);
+    const double x[] = {0, 0.5, 1, 1.5}, y[] = {0, 0.25, 1, 2.25};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(t.x[i], x[i]);
+        EXPECT_EQ(t.y[i], y[i]);
+        EXPECT_EQ(t.yprime[i], 0);
+    }
+    EXPECT_EQ(t.x[4], 0); // past the samples the slots stay empty
+}
+
+TEST(Getarray, TakesTheStepFromTheEndsAndAcceptsDescendingTables)
+{
+    EXPECT_EQ(read("3\n9\n2\n4\n1\n1\n0\n0\n").step, -1);
+    // Within 1 % of the spacing counts as equally spaced: (3 - 0) / 3 = 1.
+    const calc::Table t = read("0,0\n1.005,1\n2,4\n3,9\n");
+    EXPECT_EQ(t.step, 1);
+    EXPECT_EQ(t.length, 4);
+}
+
+TEST(Getarray, HoldsOneHundredAndOneSamples)
+{
+    const calc::Table t = read(lines(101, 0.5));
+    EXPECT_EQ(t.length, 101);
+    EXPECT_EQ(t.step, 0.5);
+    EXPECT_EQ(t.y[100], 100);
+}
+
+TEST(Getarray, RejectsFilesThatCannotGiveDerivativesNamingWhereAndWhy)
+{
+    const struct
+    {
+        std::string content;
+        std::vector<std::string> words;
+    } cases[] = {
+        {"", {"\"samples.txt\" holds no samples"}},
+        {"\n\n  \n", {"holds no samples"}},
+        // two samples of y = 1 + 2x would give slopes of 4.5 and -4.5
+        {"0,1\n1,3\n", {"only 2 samples", "at least 4"}},
+        {"0,1\n", {"only 1 sample;", "at least 4"}},
+        {"x,y\n0,0\n1,1\n2,4\n3,9\n", {"line 1", "\"x\" is not a number"}},
+        {"0,0\n1,1\n2,4\n3", {"line 4", "abscissa 3 has no ordinate"}},
+        {lines(102, 1), {"line 102", "101 is the most"}},
+        {"0,0\n1,1\n2,4\n0,5\n", {"first and the last abscissa are both 0"}},
+        {"-1e308,0\n0,0\n1,0\n1e308,0\n", {"too far apart"}},
+        // unequal spacing, named at the line where it breaks: the step is (6 - 0) / 3 = 2
+        {"0,0\n1,1\n5,5\n6,6\n", {"line 2", "abscissa 1 lies 1 from the one before", "2 apart"}},
+        {"0,0\n1.02,1\n2,4\n3,9\n", {"line 2", "equally spaced"}},
+        // duplicate and unsorted abscissas break the spacing too
+        {"0,0\n0,0\n1,1\n3,9\n", {"line 2", "equally spaced"}},
+        {"0,0\n2,4\n1,1\n3,9\n", {"line 2", "equally spaced"}},
+    };
+    for (const auto &[content, words] : cases) {
+        const std::string message = errorReading(content);
+        for (const std::string &word : words)
+            EXPECT_NE(message.find(word), std::string::npos)
+                << "reading \"" << content.substr(0, 40) << "\" gave: " << message;
+    }
+}
+
+TEST(Getarray, StopsAtTheFirstSampleTooMany)
+{
+    // A long file is refused at its 102nd sample without being read to its end, so a garbage
+    // tail is never reached.
+    const std::string message = errorReading(lines(102, 1) + std::string(1'000'000, 'z'));
+    EXPECT_NE(message.find("101 is the most"), std::string::npos) << message;
+}
+
+TEST(Getarray, ReadsNothingWhenTheChoiceIsCancelled)
+{
+    ScriptedDialog dialog({std::nullopt});
+    calc::Table t;
+    t.length = 7;
+    EXPECT_FALSE(calc::getarray(dialog, t.x, t.y, t.yprime, t.length, t.step));
+    EXPECT_EQ(t.length, 7);
+    EXPECT_EQ(dialog.shown, std::vector<std::string> {"open"});
+}
+
+TEST(Getarray, NamesAFileThatCannotBeOpened)
+{
+    Files files;
+    ScriptedDialog dialog({files.path("gone.txt")});
+    calc::Table t;
+    try {
+        calc::getarray(dialog, t.x, t.y, t.yprime, t.length, t.step);
+        ADD_FAILURE() << "a missing file was read";
+    } catch (const calc::Error &e) {
+        EXPECT_NE(std::string(e.what()).find("gone.txt"), std::string::npos) << e.what();
+    }
+}
+
+} // namespace

@@ -1,0 +1,74 @@
+#include "../fakes.h"
+#include "calc/writer.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// y = x^2 at x = 0, 0.5, 1, 1.5 with its derivative.
+calc::Table fourSamples()
+{
+    calc::Table t;
+    const double x[] = {0, 0.5, 1, 1.5}, y[] = {0, 0.25, 1, 2.25};
+    for (int i = 0; i < 4; ++i) {
+        t.x[i] = x[i];
+        t.y[i] = y[i];
+        t.yprime[i] = 2 * x[i];
+    }
+    t.length = 4;
+    t.step = 0.5;
+    return t;
+}
+
+const calc::Table table = fourSamples();
+
+bool write(platform::FileDialog &dialog, const std::string &decimalPoint = ".")
+{
+    return calc::writearray(dialog, decimalPoint, table.x, table.y, table.yprime, table.length);
+}
+
+TEST(Writearray, WritesOneLineOfThreeNumbersPerSample)
+{
+    Files files;
+    ScriptedDialog dialog({files.path("result.txt")});
+    EXPECT_TRUE(write(dialog));
+    EXPECT_EQ(dialog.shown, std::vector<std::string> {"save"});
+    EXPECT_EQ(Files::read(files.path("result.txt")), "0 0 0\n0.5 0.25 1\n1 1 2\n1.5 2.25 3\n");
+}
+
+TEST(Writearray, UsesTheLocaleDecimalSeparator)
+{
+    Files files;
+    ScriptedDialog dialog({files.path("result.txt")});
+    write(dialog, ",");
+    EXPECT_EQ(Files::read(files.path("result.txt")), "0 0 0\n0,5 0,25 1\n1 1 2\n1,5 2,25 3\n");
+}
+
+TEST(Writearray, ReplacesTheInputFileWhenTheUserChoosesIt)
+{
+    Files files;
+    const std::string samples = files.write("samples.txt", "0,0\n0.5,0.25\n1,1\n1.5,2.25\n");
+    ScriptedDialog dialog({samples});
+    write(dialog);
+    EXPECT_EQ(Files::read(samples), "0 0 0\n0.5 0.25 1\n1 1 2\n1.5 2.25 3\n");
+}
+
+TEST(Writearray, WritesNothingWhenTheChoiceIsCancelled)
+{
+    Files files;
+    ScriptedDialog dialog({std::nullopt});
+    EXPECT_FALSE(write(dialog));
+    EXPECT_TRUE(QDir(QString::fromStdString(files.path(""))).isEmpty());
+}
+
+TEST(Writearray, LeavesAnExistingFileAloneWhenItCannotWrite)
+{
+    Files files;
+    files.write("result.txt", "keep me\n");
+    ScriptedDialog dialog({files.path("result.txt/inner.txt")});
+    EXPECT_THROW(write(dialog), calc::Error);
+    EXPECT_EQ(Files::read(files.path("result.txt")), "keep me\n");
+}
+
+} // namespace

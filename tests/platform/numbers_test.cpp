@@ -1,0 +1,188 @@
+#include "platform/error.h"
+#include "platform/numbers.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+using platform::Error;
+
+namespace {
+
+struct Spelling
+{
+    const char *text;
+    double value;
+};
+
+TEST(ParseNumber, AcceptsEveryFormOfASampleFileNumber)
+{
+    const Spelling accepted[] = {
+        // digits with an optional "." fraction, "." whatever the locale
+        {"0", 0.0},
+        {"42", 42.0},
+        {"2.5", 2.5},
+        {"5.", 5.0},
+        {".5", 0.5},
+        // an optional sign
+        {"+3", 3.0},
+        {"-3.25", -3.25},
+        // an optional exponent, e or E, with an optional sign
+        {"1e3", 1000.0},
+        {"1E3", 1000.0},
+        {"25e-2", 0.25},
+        {"-1.5E+2", -150.0},
+        // correctly rounded: 2^53 + 1 lies halfway and goes to the even neighbour
+        {"9007199254740993", 9007199254740992.0},
+        {"0.1", 0.1},
+        // too small for a double: underflows to zero
+        {"1e-400", 0.0},
+    };
+    for (const auto &[text, value] : accepted) {
+        const auto parsed = platform::parseNumber(text);
+        ASSERT_TRUE(parsed.has_value()) << text;
+        EXPECT_EQ(*parsed, value) << text;
+    }
+    EXPECT_TRUE(std::signbit(*platform::parseNumber("-1e-400")));
+}
+
+TEST(ParseNumber, RejectsWhatIsNotANumber)
+{
+    const char *rejected[] = {
+        "",      "x",   "y",     "abc", "+",     "-",        ".", "+.", // no digits
+        "1e",    "1e+", "e5", // an exponent needs digits on both sides
+        "1d3",   "1D3", // d is no exponent letter in a sample file
+        "1.2.3", "1,5", "1_000", "1 2", "12abc", // the whole field must be the number
+        "0x10",  "inf", "-inf",  "nan", "NaN",   "infinity", // no hex, no special values
+        " 1",    "1 ", // the reader strips the blanks, this does not
+    };
+    for (const char *text : rejected)
+        EXPECT_FALSE(platform::parseNumber(text).has_value()) << text;
+}
+
+TEST(ParseNumber, ThrowsForANumberTooLargeForADouble)
+{
+    for (const char *text : {"1e400", "-1e400", "1e309", "99999999e9999999999"}) {
+        try {
+            platform::parseNumber(text);
+            ADD_FAILURE() << text << " was accepted";
+        } catch (const Error &e) {
+            EXPECT_NE(std::string(e.what()).find(text), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("too large"), std::string::npos) << e.what();
+        }
+    }
+}
+
+TEST(Val, UsesTheLongestLeadingNumber)
+{
+    const Spelling cases[] = {
+        {"2.2", 2.2},
+        // leading blanks and tabs are skipped
+        {"  \t3.5abc", 3.5},
+        {" 3.5 and more", 3.5},
+        // "." with digits on either side
+        {".5", 0.5},
+        {"+.5", 0.5},
+        {"5.", 5.0},
+        {"-7.25", -7.25},
+        // e, E, d and D start an exponent only when digits follow
+        {"1e3", 1000.0},
+        {"1E-2", 0.01},
+        {"1d3", 1000.0},
+        {"2D+1", 20.0},
+        {"1e", 1.0},
+        {"1e+", 1.0},
+        {"1ex", 1.0},
+        {"4d", 4.0},
+        // the number ends at the first character that cannot continue it
+        {"1 2", 1.0},
+        {"2.2.3", 2.2},
+        {"3,5", 3.0},
+        // no number at the start gives 0
+        {"", 0.0},
+        {"abc", 0.0},
+        {"x=2", 0.0},
+        {"-", 0.0},
+        {".", 0.0},
+        {"+.e5", 0.0},
+        // too small for a double: underflows quietly
+        {"1e-999", 0.0},
+    };
+    for (const auto &[text, value] : cases)
+        EXPECT_EQ(platform::val(text), value) << '"' << text << '"';
+}
+
+TEST(Val, ThrowsForANumberTooLargeForADouble)
+{
+    EXPECT_THROW(platform::val("1e999"), Error);
+    EXPECT_THROW(platform::val(" -2D400x"), Error);
+}
+
+TEST(FormatResult, RoundsTheFifteenDigitDecimalToFourPlacesHalvesAwayFromZero)
+{
+    const struct
+    {
+        double value;
+        const char *shown;
+    } cases[] = {
+        // at least one digit before the point, exactly four after it
+        {0.5, "0.5000"},
+        {12.25, "12.2500"},
+        {-2, "-2.0000"},
+        {123456.789, "123456.7890"},
+        {1e20, "100000000000000000000.0000"},
+        // halves away from zero, on the value taken to 15 significant digits: 1.00005 is
+        // stored a little below 1.00005, 0.00015 a little below 0.00015
+        {1.00005, "1.0001"},
+        {0.00015, "0.0002"},
+        {0.03125, "0.0313"},
+        {-0.03125, "-0.0313"},
+        {0.00005, "0.0001"},
+        {0.000049, "0.0000"},
+        // a carry runs through the nines
+        {0.99995, "1.0000"},
+        {9.99995, "10.0000"},
+        {-999.99996, "-1000.0000"},
+        // below half of the last place
+        {1.23454, "1.2345"},
+        {1e-20, "0.0000"},
+        // a value that rounds to zero has no sign
+        {0.0, "0.0000"},
+        {-0.0, "0.0000"},
+        {-0.00004, "0.0000"},
+        {-0.00005, "-0.0001"},
+    };
+    for (const auto &[value, shown] : cases)
+        EXPECT_EQ(platform::formatResult(value, "."), shown) << value;
+}
+
+TEST(FormatResult, UsesTheGivenDecimalSeparatorAndNoGrouping)
+{
+    EXPECT_EQ(platform::formatResult(1234567.5, ","), "1234567,5000");
+    EXPECT_EQ(platform::formatResult(-0.25, ","), "-0,2500");
+}
+
+TEST(FormatResult, ThrowsForAValueThatIsNotFinite)
+{
+    EXPECT_THROW(platform::formatResult(INFINITY, "."), Error);
+    EXPECT_THROW(platform::formatResult(NAN, "."), Error);
+}
+
+TEST(FormatFree, WritesFifteenSignificantDigitsInShortestForm)
+{
+    const struct
+    {
+        double value;
+        const char *text;
+    } cases[] = {
+        {0.5, "0.5"},       {2.2000000000000002, "2.2"},
+        {0.1 + 0.2, "0.3"}, {1.0 / 3.0, "0.333333333333333"},
+        {100, "100"},       {-4.5, "-4.5"},
+        {1e20, "1e+20"},    {0.0, "0"},
+        {-0.0, "0"},
+    };
+    for (const auto &[value, text] : cases)
+        EXPECT_EQ(platform::formatFree(value, "."), text) << value;
+    EXPECT_EQ(platform::formatFree(-1.25, ","), "-1,25");
+}
+
+} // namespace

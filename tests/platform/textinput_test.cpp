@@ -1,0 +1,131 @@
+#include "../fakes.h"
+#include "platform/error.h"
+#include "platform/textinput.h"
+
+#include <gtest/gtest.h>
+
+using platform::Error;
+using platform::TextInput;
+using namespace std::string_literals;
+
+namespace {
+
+std::vector<double> readAll(TextInput &in)
+{
+    std::vector<double> numbers;
+    while (!in.atEnd())
+        numbers.push_back(in.readNumber());
+    return numbers;
+}
+
+// The message of the Error that reading the whole file throws, or "" when it throws none.
+std::string errorReading(const std::string &content)
+{
+    Files files;
+    TextInput in(files.write("samples.txt", content));
+    try {
+        readAll(in);
+    } catch (const Error &e) {
+        return e.what();
+    }
+    return {};
+}
+
+TEST(TextInput, ReadsEveryLayoutAlike)
+{
+    const char *layouts[] = {
+        "0,1\n2,3\n",
+        "0,1\n2,3", // no line break after the last pair
+        "0\n1\n2\n3\n", // one number per line
+        "0 1\t2  3", // blanks and tabs
+        "0 , 1\r\n2,3\r\n", // CRLF, blanks around the comma
+        "0,1\r2,3\r", // CR alone
+        "\n\n0,1   \n\n2,3\n\n\n", // blank lines and trailing white space
+        "\xEF\xBB\xBF"
+        "0,1\n2,3\n", // a UTF-8 byte-order mark
+        "+0,1.0\n2e0,.3e1\n",
+    };
+    for (const char *content : layouts) {
+        Files files;
+        TextInput in(files.write("samples.txt", content));
+        EXPECT_EQ(readAll(in), (std::vector<double> {0, 1, 2, 3})) << content;
+    }
+}
+
+TEST(TextInput, CountsLinesOfEveryKindOfLineBreak)
+{
+    Files files;
+    TextInput in(files.write("samples.txt", "1,2\r\n\r\n3\r4\n\n5 6"));
+    std::vector<int> lines;
+    while (!in.atEnd()) {
+        in.readNumber();
+        lines.push_back(in.line());
+    }
+    EXPECT_EQ(lines, (std::vector<int> {1, 1, 3, 4, 6, 6}));
+}
+
+TEST(TextInput, RejectsBadFieldsNamingFileLineAndField)
+{
+    const struct
+    {
+        std::string content;
+        std::vector<std::string> words;
+    } cases[] = {
+        {"x,y\n0,0\n", {"\"samples.txt\", line 1", "\"x\" is not a number"}},
+        {"0,0\n1,abc\n", {"line 2", "\"abc\" is not a number"}},
+        {"0,0\n1;1\n", {"line 2", "\"1;1\" is not a number"}},
+        {"0,0\n1,1e400\n", {"line 2", "1e400", "too large"}},
+        {"0,0\n\n1,nan\n", {"line 3", "\"nan\""}},
+        {"0,0\n1\0002,1\n"s, {"line 2", "\"1?2\" is not a number"}},
+        // a comma needs a number on its own line on both sides
+        {",0,0\n", {"line 1", "comma with no number before it"}},
+        {"0,,0\n", {"line 1", "comma with no number before it"}},
+        {"0,0\n1,\n1\n", {"line 2", "comma with no number after it"}},
+        {"0,0\n1,1,", {"line 2", "comma with no number after it"}},
+        {"0\n,1\n", {"line 2", "comma with no number before it"}},
+        // a field too long to be a number is refused without reading it to its end
+        {std::string(5000, '7'), {"line 1", "longer than 1000 characters", "\"7777"}},
+    };
+    for (const auto &[content, words] : cases) {
+        const std::string message = errorReading(content);
+        for (const std::string &word : words)
+            EXPECT_NE(message.find(word), std::string::npos)
+                << "reading " << platform::quoteField(content) << " gave: " << message;
+    }
+}
+
+TEST(TextInput, ThrowsWhenAskedForANumberPastTheEnd)
+{
+    Files files;
+    TextInput in(files.write("samples.txt", "1\n"));
+    EXPECT_EQ(in.readNumber(), 1);
+    EXPECT_TRUE(in.atEnd());
+    EXPECT_THROW(in.readNumber(), Error);
+}
+
+TEST(TextInput, RefusesToOpenWhatIsNotAReadableFile)
+{
+    Files files;
+    try {
+        TextInput in(files.path("missing.txt"));
+        ADD_FAILURE() << "a missing file was opened";
+    } catch (const Error &e) {
+        EXPECT_NE(std::string(e.what()).find("Cannot open"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("missing.txt"), std::string::npos) << e.what();
+    }
+    try {
+        TextInput in(files.path(""));
+        ADD_FAILURE() << "a folder was opened";
+    } catch (const Error &e) {
+        EXPECT_NE(std::string(e.what()).find("folder"), std::string::npos) << e.what();
+    }
+}
+
+TEST(QuoteField, KeepsMessagesShortAndPrintable)
+{
+    EXPECT_EQ(platform::quoteField("abc"), "\"abc\"");
+    EXPECT_EQ(platform::quoteField(std::string("a\tb\0c", 5)), "\"a?b?c\"");
+    EXPECT_EQ(platform::quoteField(std::string(50, 'x')), "\"" + std::string(40, 'x') + "...\"");
+}
+
+} // namespace

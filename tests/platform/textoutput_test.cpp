@@ -1,0 +1,80 @@
+#include "../fakes.h"
+#include "platform/error.h"
+#include "platform/textoutput.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using platform::Error;
+using platform::TextOutput;
+
+namespace {
+
+QStringList entries(const std::string &folder)
+{
+    return QDir(QString::fromStdString(folder)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+}
+
+TEST(TextOutput, WritesValuesSeparatedByBlanksOneLineEach)
+{
+    Files files;
+    const std::string path = files.path("result.txt");
+    TextOutput out(path);
+    out.printLine({"0", "0.5", "-1"});
+    out.printLine({"2.25", "3", "4"});
+    out.commit();
+    EXPECT_EQ(Files::read(path), "0 0.5 -1\n2.25 3 4\n");
+}
+
+TEST(TextOutput, ReplacesAnExistingFileOnlyWhenComplete)
+{
+    Files files;
+    const std::string path = files.write("result.txt", "old content\n");
+    {
+        TextOutput out(path);
+        out.printLine({"1", "2", "3"});
+        // Until the commit the old file is untouched.
+        EXPECT_EQ(Files::read(path), "old content\n");
+        out.commit();
+    }
+    EXPECT_EQ(Files::read(path), "1 2 3\n");
+    EXPECT_EQ(entries(files.path("")), QStringList {"result.txt"});
+}
+
+TEST(TextOutput, LeavesTheOldFileAndNoPartialFileWhenNotCompleted)
+{
+    Files files;
+    const std::string path = files.write("result.txt", "old content\n");
+    {
+        TextOutput out(path);
+        out.printLine({"1", "2", "3"});
+    } // abandoned, as when an error interrupts the writer
+    EXPECT_EQ(Files::read(path), "old content\n");
+    EXPECT_EQ(entries(files.path("")), QStringList {"result.txt"});
+}
+
+TEST(TextOutput, RefusesPathsItCannotReplaceSafely)
+{
+    Files files;
+    const struct
+    {
+        std::string path;
+        std::string words;
+    } cases[] = {
+        {files.path("no such folder/result.txt"), "Cannot open"},
+        {files.path(""), "folder"},
+        {"/dev/null", "not a regular file"},
+    };
+    for (const auto &[path, words] : cases) {
+        try {
+            TextOutput out(path);
+            ADD_FAILURE() << path << " was opened for writing";
+        } catch (const Error &e) {
+            EXPECT_NE(std::string(e.what()).find(words), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_TRUE(entries(files.path("")).isEmpty());
+}
+
+} // namespace
