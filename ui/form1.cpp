@@ -1,0 +1,117 @@
+#include "form1.h"
+
+#include "calc/command.h"
+#include "layout.h"
+#include "platform/error.h"
+#include "platform/numbers.h"
+#include "qtfiledialog.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+template<typename Control> Control *place(QWidget *window, const char *name, const QString &text)
+{
+    auto *control = new Control(text, window);
+    control->setObjectName(name);
+    control->setGeometry(layout::geometry(name, window->logicalDpiX()));
+    return control;
+}
+
+// An output field: flat, a single-line border, the colours of a text box.
+QLabel *outputField(QWidget *window, const char *name, const QString &description)
+{
+    auto *field = place<QLabel>(window, name, {});
+    field->setFrameStyle(QFrame::Box | QFrame::Plain);
+    field->setLineWidth(1);
+    field->setAutoFillBackground(true);
+    field->setBackgroundRole(QPalette::Base);
+    field->setForegroundRole(QPalette::Text);
+    // The accessible name follows the shown text, so a screen reader reads each new result.
+    field->setAccessibleDescription(description);
+    return field;
+}
+
+} // namespace
+
+// The controls are created in tab order; txtx comes after Label1 and so lies on top of the
+// blanks of its text, where it reads as the argument of y'.
+Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
+    : cmdcalculate(place<QPushButton>(this, "cmdcalculate", QStringLiteral("Calculate"))),
+      cmdquit(place<QPushButton>(this, "cmdquit", QStringLiteral("Quit"))),
+      Label1(place<QLabel>(this, "Label1", QStringLiteral("y'(         ) = "))),
+      txtx(place<QLineEdit>(this, "txtx", QStringLiteral("2.2"))),
+      lbloutputyprime(outputField(this, "lbloutputyprime", QStringLiteral("Derivative y′ at x"))),
+      lbloutputy(outputField(this, "lbloutputy", QStringLiteral("Value y at x"))),
+      Label2(place<QLabel>(this, "Label2", QStringLiteral("y(x) = "))),
+      m_dialog(dialog ? std::move(dialog) : std::make_unique<QtFileDialog>(this))
+{
+    setObjectName("Form1");
+    setWindowTitle(QStringLiteral("Form1"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/16x16/tabderiv.png"));
+    icon.addFile(QStringLiteral(":/icons/32x32/tabderiv.png"));
+    setWindowIcon(icon);
+    setFont(layout::font());
+    setFixedSize(layout::clientSize(logicalDpiX()));
+
+    cmdcalculate->setAccessibleName(QStringLiteral("Calculate"));
+    cmdquit->setAccessibleName(QStringLiteral("Quit"));
+    txtx->setAccessibleName(QStringLiteral("Abscissa x"));
+    setTabOrder(cmdcalculate, cmdquit);
+    setTabOrder(cmdquit, txtx);
+    cmdcalculate->setFocus();
+
+    connect(cmdcalculate, &QPushButton::clicked, this, &Form1::cmdcalculate_Click);
+    connect(cmdquit, &QPushButton::clicked, this, &Form1::cmdquit_Click);
+}
+
+Form1::~Form1() = default;
+
+std::string Form1::abscissaText() const
+{
+    return txtx->text().toStdString();
+}
+
+void Form1::showDerivativeText(const std::string &text)
+{
+    lbloutputyprime->setText(QString::fromStdString(text));
+}
+
+void Form1::showValueText(const std::string &text)
+{
+    lbloutputy->setText(QString::fromStdString(text));
+}
+
+void Form1::cmdcalculate_Click()
+{
+    calc::Context context {*m_dialog, *this, platform::localeDecimalPoint()};
+    try {
+        const calc::Outcome outcome = calc::cmdcalculate_Click(context);
+        if (outcome.kind == calc::Outcome::Kind::NoValue)
+            report(QMessageBox::Information, QString::fromStdString(outcome.message));
+    } catch (const platform::Error &e) {
+        report(QMessageBox::Warning, QString::fromStdString(e.what()));
+    } catch (const std::exception &e) {
+        report(QMessageBox::Critical,
+               QStringLiteral("The calculation failed unexpectedly: %1").arg(e.what()));
+    }
+}
+
+void Form1::cmdquit_Click()
+{
+    QApplication::quit();
+}
+
+void Form1::report(QMessageBox::Icon icon, const QString &text)
+{
+    if (m_report) {
+        m_report(icon, text);
+        return;
+    }
+    QMessageBox box(icon, windowTitle(), text, QMessageBox::Ok, this);
+    box.exec();
+}

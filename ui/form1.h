@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/filedialog.h"
+#include "platform/resultdisplay.h"
+
+#include <QMessageBox>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The program's window: "Calculate" runs one calculation on a sample file, "Quit" ends the
+// program, and the two output fields show y' and y at the abscissa typed in the box.
+class Form1 : public QWidget, public platform::ResultDisplay
+{
+    Q_OBJECT
+
+public:
+    // Tells the user how a calculation ended when it did not end with values shown.
+    using Report = std::function<void(QMessageBox::Icon icon, const QString &text)>;
+
+    // The window with Qt's file dialog, or with the given one (for tests).
+    explicit Form1(std::unique_ptr<platform::FileDialog> dialog = nullptr);
+    ~Form1() override;
+
+    // Replaces the message boxes that report errors and abscissas without a value.
+    void setReport(Report report) { m_report = std::move(report); }
+    platform::FileDialog &CommonDialog1() { return *m_dialog; }
+
+    std::string abscissaText() const override;
+    void showDerivativeText(const std::string &text) override;
+    void showValueText(const std::string &text) override;
+
+    QPushButton *const cmdcalculate;
+    QPushButton *const cmdquit;
+    QLabel *const Label1;
+    QLineEdit *const txtx;
+    QLabel *const lbloutputyprime;
+    QLabel *const lbloutputy;
+    QLabel *const Label2;
+
+public slots:
+    // Runs one calculation; an error is reported and the window stays open.
+    void cmdcalculate_Click();
+    // Ends the program at once.
+    void cmdquit_Click();
+
+private:
+    void report(QMessageBox::Icon icon, const QString &text);
+
+    std::unique_ptr<platform::FileDialog> m_dialog;
+    Report m_report;
+};

@@ -1,0 +1,40 @@
+#include "qtfiledialog.h"
+
+QtFileDialog::QtFileDialog(QWidget *parent) : m_dialog(new QFileDialog(parent))
+{
+    // Qt's own dialog looks and behaves the same on every desktop, and a path can always be
+    // typed into it.
+    m_dialog->setOption(QFileDialog::DontUseNativeDialog);
+}
+
+QtFileDialog::~QtFileDialog()
+{
+    delete m_dialog;
+}
+
+bool QtFileDialog::ShowOpen()
+{
+    return choose(QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
+}
+
+bool QtFileDialog::ShowSave()
+{
+    return choose(QFileDialog::AcceptSave, QFileDialog::AnyFile);
+}
+
+std::string QtFileDialog::FileName() const
+{
+    return m_fileName.toStdString();
+}
+
+bool QtFileDialog::choose(QFileDialog::AcceptMode mode, QFileDialog::FileMode fileMode)
+{
+    m_dialog->setAcceptMode(mode);
+    m_dialog->setFileMode(fileMode);
+    if (!m_fileName.isEmpty())
+        m_dialog->selectFile(m_fileName);
+    if (m_dialog->exec() != QDialog::Accepted || m_dialog->selectedFiles().isEmpty())
+        return false;
+    m_fileName = m_dialog->selectedFiles().constFirst();
+    return true;
+}
