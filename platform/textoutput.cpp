@@ -39,13 +39,23 @@ void TextOutput::printLine(const std::vector<std::string> &values)
         line += value;
     }
     line += '\n';
-    if (m_file->write(line.data(), static_cast<qint64>(line.size())) !=
-        static_cast<qint64>(line.size()))
+    const auto size = static_cast<qint64>(line.size());
+    if (m_file->write(line.data(), size) != size)
         fail();
+    m_written += size;
 }
 
 void TextOutput::commit()
 {
+    // A write cut short (a full disk, a file size limit) can pass unnoticed through the
+    // buffer, so the size on disk is checked before the file takes the target's name.
+    if (!m_file->flush() || m_file->size() != m_written) {
+        const std::string written = std::to_string(m_file->size());
+        m_file->cancelWriting();
+        throw Error("Cannot write \"" + m_path + "\": only " + written + " of " +
+                    std::to_string(m_written) +
+                    " bytes reached the disk. A file of that name was left as it was.");
+    }
     if (!m_file->commit())
         fail();
 }

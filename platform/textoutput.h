@@ -32,6 +32,7 @@ private:
 
     std::unique_ptr<QSaveFile> m_file;
     std::string m_path;
+    long long m_written = 0; // bytes handed to the file so far
 };
 
 } // namespace platform

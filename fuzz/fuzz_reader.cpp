@@ -1,0 +1,33 @@
+// The sample-file reader on arbitrary bytes: it either throws the program's own error or
+// yields 4 to 101 finite, equally spaced samples.
+#include "calc/reader.h"
+#include "fuzzing.h"
+
+#include <QTemporaryDir>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    static QTemporaryDir dir;
+    static const std::string path = dir.filePath("samples.txt").toStdString();
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
+
+    FixedDialog dialog(path, {});
+    calc::Table t;
+    try {
+        calc::getarray(dialog, t.x, t.y, t.yprime, t.length, t.step);
+    } catch (const calc::Error &) {
+        return 0;
+    }
+    if (t.length < 4 || t.length > 101)
+        violated("length " + std::to_string(t.length));
+    if (!std::isfinite(t.step) || t.step == 0)
+        violated("step not finite or zero");
+    for (int i = 0; i < t.length; ++i)
+        if (!std::isfinite(t.x[i]) || !std::isfinite(t.y[i]))
+            violated("a sample that is not finite");
+    return 0;
+}

@@ -1,0 +1,23 @@
+// The typed abscissa: any text either converts to a finite number or throws the program's
+// own error, and the number is the one its longest leading number spells.
+#include "fuzzing.h"
+#include "platform/error.h"
+#include "platform/numbers.h"
+
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string text(reinterpret_cast<const char *>(data), size);
+    try {
+        const double value = platform::val(text);
+        if (!std::isfinite(value))
+            violated("val gave a value that is not finite");
+        // Shown back to the user, it must format cleanly too.
+        platform::formatResult(value, ".");
+        platform::formatFree(value, ",");
+    } catch (const platform::Error &) { }
+    return 0;
+}
