@@ -1,6 +1,7 @@
 #include "platform/error.h"
 #include "platform/numbers.h"
 
+#include <QLocale>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -183,6 +184,20 @@ TEST(FormatFree, WritesFifteenSignificantDigitsInShortestForm)
     for (const auto &[value, text] : cases)
         EXPECT_EQ(platform::formatFree(value, "."), text) << value;
     EXPECT_EQ(platform::formatFree(-1.25, ","), "-1,25");
+}
+
+} // namespace
+
+namespace {
+
+TEST(LocaleDecimalPoint, FollowsTheUsersLocale)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(platform::localeDecimalPoint(), ",");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(platform::localeDecimalPoint(), ".");
+    QLocale::setDefault(before);
 }
 
 } // namespace
