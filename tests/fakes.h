@@ -3,6 +3,7 @@
 #include "platform/filedialog.h"
 #include "platform/resultdisplay.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <fstream>
 #include <optional>
@@ -68,6 +69,12 @@ public:
     {
         std::ofstream(path(name), std::ios::binary) << content;
         return path(name);
+    }
+
+    // The names of the files and folders in the temporary folder.
+    QStringList entries() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     }
 
     static std::string read(const std::string &path)

@@ -28,7 +28,6 @@ public:
 
     // Replaces the message boxes that report errors and abscissas without a value.
     void setReport(Report report) { m_report = std::move(report); }
-    platform::FileDialog &CommonDialog1() { return *m_dialog; }
 
     std::string abscissaText() const override;
     void showDerivativeText(const std::string &text) override;

@@ -18,9 +18,6 @@ public:
     bool ShowSave() override;
     std::string FileName() const override;
 
-    // The dialog itself, for tests that drive it.
-    QFileDialog *dialog() const { return m_dialog; }
-
 private:
     bool choose(QFileDialog::AcceptMode mode, QFileDialog::FileMode fileMode);
 

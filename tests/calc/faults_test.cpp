@@ -3,7 +3,6 @@
 #include "calc/command.h"
 #include "calc/table.h"
 
-#include <QDir>
 #include <chrono>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -29,11 +28,6 @@ std::string calculate(platform::FileDialog &dialog, const std::string &abscissa 
     return {};
 }
 
-QStringList entries(const Files &files)
-{
-    return QDir(QString::fromStdString(files.path(""))).entryList(QDir::Files);
-}
-
 TEST(Faults, AFullDiskLeavesTheOldResultFileIntact)
 {
     Files files;
@@ -54,7 +48,7 @@ TEST(Faults, AFullDiskLeavesTheOldResultFileIntact)
     EXPECT_NE(message.find("Cannot write"), std::string::npos) << message;
     EXPECT_NE(message.find("left as it was"), std::string::npos) << message;
     EXPECT_EQ(Files::read(output), "the old result\n");
-    EXPECT_EQ(entries(files), (QStringList {"result.txt", "samples.txt"}));
+    EXPECT_EQ(files.entries(), (QStringList {"result.txt", "samples.txt"}));
 }
 
 TEST(Faults, RefusesResultPathsThatCannotBeWritten)

@@ -2,18 +2,12 @@
 #include "platform/error.h"
 #include "platform/textoutput.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 using platform::Error;
 using platform::TextOutput;
 
 namespace {
-
-QStringList entries(const std::string &folder)
-{
-    return QDir(QString::fromStdString(folder)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
-}
 
 TEST(TextOutput, WritesValuesSeparatedByBlanksOneLineEach)
 {
@@ -38,7 +32,7 @@ TEST(TextOutput, ReplacesAnExistingFileOnlyWhenComplete)
         out.commit();
     }
     EXPECT_EQ(Files::read(path), "1 2 3\n");
-    EXPECT_EQ(entries(files.path("")), QStringList {"result.txt"});
+    EXPECT_EQ(files.entries(), QStringList {"result.txt"});
 }
 
 TEST(TextOutput, LeavesTheOldFileAndNoPartialFileWhenNotCompleted)
@@ -50,7 +44,7 @@ TEST(TextOutput, LeavesTheOldFileAndNoPartialFileWhenNotCompleted)
         out.printLine({"1", "2", "3"});
     } // abandoned, as when an error interrupts the writer
     EXPECT_EQ(Files::read(path), "old content\n");
-    EXPECT_EQ(entries(files.path("")), QStringList {"result.txt"});
+    EXPECT_EQ(files.entries(), QStringList {"result.txt"});
 }
 
 TEST(TextOutput, RefusesPathsItCannotReplaceSafely)
@@ -74,7 +68,7 @@ TEST(TextOutput, RefusesPathsItCannotReplaceSafely)
             EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
         }
     }
-    EXPECT_TRUE(entries(files.path("")).isEmpty());
+    EXPECT_TRUE(files.entries().isEmpty());
 }
 
 } // namespace
