@@ -18,11 +18,11 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// The length of the longest prefix of text that is a decimal number: optional sign, digits
-// with an optional "." (at least one digit on either side of it), then an exponent only when
-// digits follow it. The exponent letters are e and E, and also d and D when dExponent is set.
-// 0 when text does not begin with a number.
-std::size_t scanNumber(std::string_view text, bool dExponent)
+// The length of the longest prefix of text that is a decimal number as typed for the abscissa:
+// optional sign, digits with an optional "." (at least one digit on either side of it), then
+// an exponent only when digits follow it. The exponent letters are e, E, d and D. 0 when text
+// does not begin with a number.
+std::size_t scanNumber(std::string_view text)
 {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
@@ -40,7 +40,7 @@ std::size_t scanNumber(std::string_view text, bool dExponent)
     std::size_t end = i;
     if (i < text.size()) {
         const char c = text[i];
-        const bool letter = c == 'e' || c == 'E' || (dExponent && (c == 'd' || c == 'D'));
+        const bool letter = c == 'e' || c == 'E' || c == 'd' || c == 'D';
         if (letter) {
             ++i;
             if (i < text.size() && (text[i] == '+' || text[i] == '-'))
@@ -80,21 +80,20 @@ bool aboveRange(std::string_view number)
     return position + exponent > 0;
 }
 
-// Converts a text that scanNumber accepted whole, correctly rounded.
-double convert(std::string_view number)
+// Converts a decimal number without "+" sign and with e or E as its exponent letter, correctly
+// rounded. Returns nothing when the text is not one such number whole. Messages quote the
+// number as it was written.
+std::optional<double> convert(std::string_view number, std::string_view written)
 {
-    std::string text(number.starts_with('+') ? number.substr(1) : number);
-    std::replace_if(
-        text.begin(), text.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
     double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (end != number.data() + number.size() || ec == std::errc::invalid_argument)
+        return std::nullopt;
     if (ec == std::errc::result_out_of_range) {
-        if (aboveRange(text))
-            throw Error("The number " + std::string(number) + " is too large.");
-        return text.starts_with('-') ? -0.0 : 0.0;
+        if (aboveRange(number))
+            throw Error("The number " + std::string(written) + " is too large.");
+        return number.starts_with('-') ? -0.0 : 0.0;
     }
-    if (ec != std::errc() || end != text.data() + text.size())
-        throw Error("The number " + std::string(number) + " could not be converted.");
     return value;
 }
 
@@ -109,17 +108,28 @@ std::string withDecimalPoint(std::string text, std::string_view decimalPoint)
 
 std::optional<double> parseNumber(std::string_view text)
 {
-    if (text.empty() || scanNumber(text, false) != text.size())
+    // Once a sign has been read, std::from_chars reads exactly the numbers of the file's
+    // grammar, provided a digit or the point comes next: that turns away "inf", "nan" and a
+    // second sign. It does not take a "+" sign itself.
+    const std::string_view magnitude = text.substr(text.starts_with('+') || text.starts_with('-'));
+    if (magnitude.empty() || !(isDigit(magnitude.front()) || magnitude.front() == '.'))
         return std::nullopt;
-    return convert(text);
+    return convert(text.starts_with('+') ? magnitude : text, text);
 }
 
 double val(std::string_view text)
 {
     const std::size_t start = std::min(text.find_first_not_of(" \t"), text.size());
     text.remove_prefix(start);
-    const std::size_t length = scanNumber(text, true);
-    return length == 0 ? 0.0 : convert(text.substr(0, length));
+    const std::string_view written = text.substr(0, scanNumber(text));
+    if (written.empty())
+        return 0.0;
+    std::string number(written.starts_with('+') ? written.substr(1) : written);
+    std::ranges::replace_if(
+        number, [](char c) { return c == 'd' || c == 'D'; }, 'e');
+    if (const auto value = convert(number, written))
+        return *value;
+    throw Error("The number " + std::string(written) + " could not be converted.");
 }
 
 // "0.0000": the value is first taken to 15 significant digits, which hides the binary noise

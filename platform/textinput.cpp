@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <array>
 
 namespace platform {
 
@@ -12,12 +14,20 @@ namespace {
 
 constexpr std::size_t blockSize = 64 * 1024;
 // No number needs more characters than this; a longer field is rejected without reading it
-// to its end.
+// past the block in which it grows too long.
 constexpr std::size_t longestField = 1000;
 
-bool isSeparator(int c)
+// Which bytes separate fields: blank, tab, line feed, carriage return and comma.
+constexpr std::array<bool, 256> separators = [] {
+    std::array<bool, 256> table {};
+    for (const unsigned char c : {' ', '\t', '\n', '\r', ','})
+        table[c] = true;
+    return table;
+}();
+
+bool isSeparator(char c)
 {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ',';
+    return separators[static_cast<unsigned char>(c)];
 }
 
 } // namespace
@@ -37,13 +47,17 @@ std::string quoteField(const std::string &field)
 
 TextInput::TextInput(const std::string &path)
     : m_file(std::make_unique<QFile>(QString::fromStdString(path))),
-      m_name(QFileInfo(QString::fromStdString(path)).fileName().toStdString()), m_buffer(blockSize)
+      m_name(QFileInfo(QString::fromStdString(path)).fileName().toStdString()),
+      m_buffer(std::make_unique_for_overwrite<char[]>(blockSize))
 {
-    if (QFileInfo(m_file->fileName()).isDir())
-        throw Error("Cannot read \"" + path + "\": it is a folder, not a file.");
-    if (!m_file->open(QIODevice::ReadOnly))
+    // Reads go straight to the block buffer, not through a second one in QFile. QFile refuses
+    // to open a folder.
+    if (!m_file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        if (QFileInfo(m_file->fileName()).isDir())
+            throw Error("Cannot read \"" + path + "\": it is a folder, not a file.");
         throw Error("Cannot open \"" + path +
                     "\" for reading: " + m_file->errorString().toStdString() + ".");
+    }
     // A UTF-8 byte-order mark says nothing about the numbers.
     if (peek() == 0xEF && m_end - m_pos >= 3 && static_cast<unsigned char>(m_buffer[1]) == 0xBB &&
         static_cast<unsigned char>(m_buffer[2]) == 0xBF)
@@ -62,16 +76,16 @@ void TextInput::fail(int line, const std::string &what) const
     throw Error(where(line) + ": " + what);
 }
 
-int TextInput::peek()
+int TextInput::refill()
 {
-    if (m_pos == m_end && !m_exhausted) {
-        const qint64 got = m_file->read(m_buffer.data(), static_cast<qint64>(m_buffer.size()));
-        if (got < 0)
-            throw Error("Cannot read " + name() + ": " + m_file->errorString().toStdString() + ".");
-        m_pos = 0;
-        m_end = static_cast<std::size_t>(got);
-        m_exhausted = got == 0;
-    }
+    if (m_exhausted)
+        return -1;
+    const qint64 got = m_file->read(m_buffer.get(), static_cast<qint64>(blockSize));
+    if (got < 0)
+        throw Error("Cannot read " + name() + ": " + m_file->errorString().toStdString() + ".");
+    m_pos = 0;
+    m_end = static_cast<std::size_t>(got);
+    m_exhausted = got == 0;
     return m_pos < m_end ? static_cast<unsigned char>(m_buffer[m_pos]) : -1;
 }
 
@@ -109,20 +123,38 @@ bool TextInput::atEnd()
     return peek() == -1;
 }
 
+std::string_view TextInput::scanToSeparator()
+{
+    const char *begin = m_buffer.get() + m_pos;
+    const char *blockEnd = m_buffer.get() + m_end;
+    const char *end = std::find_if(begin, blockEnd, isSeparator);
+    m_pos += static_cast<std::size_t>(end - begin);
+    return {begin, end};
+}
+
+std::string_view TextInput::takeField()
+{
+    // Mostly the field lies whole in the block and is used where it lies.
+    const std::string_view part = scanToSeparator();
+    if (m_pos < m_end && part.size() <= longestField)
+        return part;
+    // It runs on into the next block, which replaces this one: keep a copy.
+    m_field.assign(part);
+    while (m_pos == m_end && m_field.size() <= longestField && peek() != -1)
+        m_field.append(scanToSeparator());
+    if (m_field.size() > longestField)
+        fail(m_line,
+             quoteField(m_field) + " is not a number: the field is longer than " +
+                 std::to_string(longestField) + " characters.");
+    return m_field;
+}
+
 double TextInput::readNumber()
 {
     skipSeparators();
     if (peek() == -1)
         throw Error(name() + " ended where a number was expected.");
-    std::string field;
-    for (int c = peek(); c != -1 && !isSeparator(c); c = peek()) {
-        if (field.size() == longestField)
-            fail(m_line,
-                 quoteField(field) + " is not a number: the field is longer than " +
-                     std::to_string(longestField) + " characters.");
-        field += static_cast<char>(c);
-        advance();
-    }
+    const std::string_view field = takeField();
     m_fieldLine = m_line;
     m_commaPending = false;
     m_fieldSinceComma = true;
@@ -132,7 +164,7 @@ double TextInput::readNumber()
     } catch (const Error &e) {
         fail(m_line, e.what());
     }
-    fail(m_line, quoteField(field) + " is not a number.");
+    fail(m_line, quoteField(std::string(field)) + " is not a number.");
 }
 
 void TextInput::close()

@@ -2,7 +2,7 @@
 
 #include <memory>
 #include <string>
-#include <vector>
+#include <string_view>
 
 class QFile;
 
@@ -41,14 +41,21 @@ public:
     void close();
 
 private:
-    int peek();
+    // The next byte, or -1 at the end of the file.
+    int peek() { return m_pos < m_end ? static_cast<unsigned char>(m_buffer[m_pos]) : refill(); }
+    int refill();
     void advance() { ++m_pos; }
     void skipSeparators();
+    // The bytes from the read position to the next separator or the end of the block.
+    std::string_view scanToSeparator();
+    // The field at the read position, read to its end. The view lasts until the next read.
+    std::string_view takeField();
     [[noreturn]] void fail(int line, const std::string &what) const;
 
     std::unique_ptr<QFile> m_file;
     std::string m_name;
-    std::vector<char> m_buffer;
+    std::unique_ptr<char[]> m_buffer;
+    std::string m_field; // a field that spans two blocks
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
     bool m_exhausted = false;

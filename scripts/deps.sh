@@ -1,7 +1,8 @@
 # Installs the Debian packages that tabderiv needs to build and test, when any is missing.
 # Sourced by run.sh and test.sh.
 
-tabderiv_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev)
+tabderiv_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
+    libx11-dev)
 
 tabderiv_install_missing() {
     local missing=()

@@ -24,6 +24,8 @@ TEST(ParseNumber, AcceptsEveryFormOfASampleFileNumber)
         {"2.5", 2.5},
         {"5.", 5.0},
         {".5", 0.5},
+        {"-.5", -0.5},
+        {"007.50", 7.5},
         // an optional sign
         {"+3", 3.0},
         {"-3.25", -3.25},
@@ -32,6 +34,7 @@ TEST(ParseNumber, AcceptsEveryFormOfASampleFileNumber)
         {"1E3", 1000.0},
         {"25e-2", 0.25},
         {"-1.5E+2", -150.0},
+        {"1.e2", 100.0},
         // correctly rounded: 2^53 + 1 lies halfway and goes to the even neighbour
         {"9007199254740993", 9007199254740992.0},
         {"0.1", 0.1},
@@ -49,12 +52,15 @@ TEST(ParseNumber, AcceptsEveryFormOfASampleFileNumber)
 TEST(ParseNumber, RejectsWhatIsNotANumber)
 {
     const char *rejected[] = {
-        "",      "x",   "y",     "abc", "+",     "-",        ".", "+.", // no digits
-        "1e",    "1e+", "e5", // an exponent needs digits on both sides
-        "1d3",   "1D3", // d is no exponent letter in a sample file
-        "1.2.3", "1,5", "1_000", "1 2", "12abc", // the whole field must be the number
-        "0x10",  "inf", "-inf",  "nan", "NaN",   "infinity", // no hex, no special values
-        " 1",    "1 ", // the reader strips the blanks, this does not
+        "",       "x",   "y",     "abc",  "+",     "-",    ".",   "+.",       "-.", // no digits
+        "+-1",    "-+1", "--1",   "++1", // one sign at most
+        "1e",     "1e+", "e5",    ".e5", // an exponent needs digits on both sides
+        "1d3",    "1D3", // d is no exponent letter in a sample file
+        "1.2.3",  "1,5", "1_000", "1 2",  "12abc", // the whole field must be the number
+        "0x10",   "inf", "-inf",  "+inf", "nan",   "-nan", "NaN", "infinity", // no hex, no special
+                                                                              // values
+        "1e400x", // out of range, but not a number in the first place
+        " 1",     "1 ", // the reader strips the blanks, this does not
     };
     for (const char *text : rejected)
         EXPECT_FALSE(platform::parseNumber(text).has_value()) << text;

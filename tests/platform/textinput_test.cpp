@@ -64,6 +64,40 @@ TEST(TextInput, CountsLinesOfEveryKindOfLineBreak)
     EXPECT_EQ(lines, (std::vector<int> {1, 1, 3, 4, 6, 6}));
 }
 
+TEST(TextInput, ReadsFieldsAndLineBreaksThatStraddleTwoBlocks)
+{
+    // The file is read 64 KiB at a time; blanks push each case's interesting bytes across
+    // the boundary between the first and the second block.
+    constexpr std::size_t block = 64 * 1024;
+    const struct
+    {
+        std::size_t before; // bytes of the second field that lie in the first block
+        std::string tail;
+        std::vector<double> numbers;
+        int lastLine;
+    } cases[] = {
+        {2, "12.5\n", {1, 12.5}, 2},
+        {1, "\r\n7\n", {1, 7}, 3}, // CR ends the first block, LF begins the second
+        {4, "0.25", {1, 0.25}, 2}, // the field ends the file at the end of the block
+        {0, "3", {1, 3}, 2}, // the field begins the second block
+    };
+    for (const auto &[before, tail, numbers, lastLine] : cases) {
+        const std::string head = "1\n" + std::string(block - 2 - before, ' ');
+        Files files;
+        TextInput in(files.write("samples.txt", head + tail));
+        EXPECT_EQ(readAll(in), numbers) << tail;
+        EXPECT_EQ(in.line(), lastLine) << tail;
+    }
+}
+
+TEST(TextInput, AcceptsAFieldOfOneThousandCharactersAndNoMore)
+{
+    // 0.000...01 with 1000 characters: a number that underflows to zero.
+    const std::string longest = "0." + std::string(997, '0') + "1";
+    EXPECT_EQ(errorReading(longest + " 1"), "");
+    EXPECT_NE(errorReading("0" + longest + " 1").find("longer than 1000"), std::string::npos);
+}
+
 TEST(TextInput, RejectsBadFieldsNamingFileLineAndField)
 {
     const struct

@@ -1,0 +1,234 @@
+// The calculation's speed against the floors it cannot go below: the bare system calls that
+// reading and replacing the same files take, and a loop that does nothing with the bytes but
+// look for separators. Every figure is printed beside its floor as a ratio, because the
+// machines this runs on are shared and their absolute times wander.
+
+#include "calc/command.h"
+#include "calc/derivative.h"
+#include "calc/interpolation.h"
+#include "calc/reader.h"
+#include "ratios.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <cstdio>
+#include <fcntl.h>
+#include <stdexcept>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+// The files of the run, in a fresh folder of the system's temporary folder (TMPDIR).
+class Files
+{
+public:
+    Files()
+    {
+        if (!m_dir.isValid())
+            throw std::runtime_error("cannot create a temporary folder");
+        // y = sin x at x = 0, 0.04, ..., 4: 101 samples, written as a user's tool would.
+        std::string text;
+        char line[64];
+        for (int i = 0; i <= 100; ++i) {
+            const double x = i * 0.04;
+            std::snprintf(line, sizeof line, "%.2f, %.15g\n", x, std::sin(x));
+            text += line;
+        }
+        const int fd = ::open(input.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fd < 0 || ::write(fd, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+            throw std::runtime_error("cannot write " + input);
+        ::close(fd);
+        inputBytes = text.size();
+    }
+
+    QTemporaryDir m_dir;
+    const std::string folder = m_dir.path().toStdString();
+    const std::string input = folder + "/samples.txt";
+    const std::string output = folder + "/result.txt";
+    const std::string floorOutput = folder + "/floor.txt";
+    std::size_t inputBytes = 0;
+    // The size of the result file, known once the calculation has run (see main).
+    std::size_t outputBytes = 0;
+};
+
+Files &files()
+{
+    static Files instance;
+    return instance;
+}
+
+// Chooses the same two files every time.
+class FixedDialog : public platform::FileDialog
+{
+public:
+    bool ShowOpen() override
+    {
+        m_fileName = files().input;
+        return true;
+    }
+    bool ShowSave() override
+    {
+        m_fileName = files().output;
+        return true;
+    }
+    std::string FileName() const override { return m_fileName; }
+
+private:
+    std::string m_fileName;
+};
+
+// Keeps the last texts shown, as the window's fields do.
+class Fields : public platform::ResultDisplay
+{
+public:
+    std::string abscissaText() const override { return "2.02"; } // between two samples
+    void showDerivativeText(const std::string &text) override { derivative = text; }
+    void showValueText(const std::string &text) override { value = text; }
+
+    std::string derivative;
+    std::string value;
+};
+
+void fail(benchmark::State &state, const char *what)
+{
+    state.SkipWithError(what);
+}
+
+// One press of "Calculate" without the dialogs: read, differentiate, replace the result file,
+// look up and interpolate, format the texts.
+void Calculation(benchmark::State &state)
+{
+    FixedDialog dialog;
+    Fields fields;
+    calc::Context context {dialog, fields, "."};
+    for (auto _ : state) {
+        const calc::Outcome outcome = calc::cmdcalculate_Click(context);
+        if (outcome.kind != calc::Outcome::Kind::Shown)
+            return fail(state, "the calculation showed nothing");
+    }
+}
+
+// The system work of the same calculation and nothing else: open, read and close the sample
+// file; write as many bytes as the result file holds to an unnamed file beside it, flush them
+// to the disk as the writer does, give the file a name and rename it over the target.
+void CalculationFloor(benchmark::State &state)
+{
+    const Files &f = files();
+    const std::string bytes(f.outputBytes, '1');
+    const std::string staged = f.folder + "/floor.staged";
+    std::vector<char> buffer(64 * 1024);
+    for (auto _ : state) {
+        const int in = ::open(f.input.c_str(), O_RDONLY | O_CLOEXEC);
+        if (in < 0)
+            return fail(state, "cannot open the sample file");
+        while (::read(in, buffer.data(), buffer.size()) > 0) { }
+        ::close(in);
+
+        const int out = ::open(f.folder.c_str(), O_RDWR | O_CLOEXEC | O_TMPFILE, 0666);
+        if (out < 0 || ::write(out, bytes.data(), bytes.size()) != ssize_t(bytes.size()) ||
+            ::fdatasync(out) != 0)
+            return fail(state, "cannot write the unnamed file");
+        const std::string self = "/proc/self/fd/" + std::to_string(out);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, staged.c_str(), AT_SYMLINK_FOLLOW) != 0 ||
+            ::rename(staged.c_str(), f.floorOutput.c_str()) != 0)
+            return fail(state, "cannot put the file in place");
+        ::close(out);
+    }
+}
+
+// The reader on the same sample file.
+void Reader(benchmark::State &state)
+{
+    FixedDialog dialog;
+    calc::Table table;
+    for (auto _ : state) {
+        if (!calc::getarray(dialog, table.x, table.y, table.yprime, table.length, table.step))
+            return fail(state, "the reader read nothing");
+        benchmark::DoNotOptimize(table);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * files().inputBytes));
+}
+
+bool isSeparator(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ',';
+}
+
+// Opens, reads and closes the same file as the reader, and only counts the fields.
+void ReaderFloor(benchmark::State &state)
+{
+    std::vector<char> buffer(64 * 1024);
+    for (auto _ : state) {
+        const int in = ::open(files().input.c_str(), O_RDONLY | O_CLOEXEC);
+        if (in < 0)
+            return fail(state, "cannot open the sample file");
+        int fields = 0;
+        bool inField = false;
+        for (ssize_t got; (got = ::read(in, buffer.data(), buffer.size())) > 0;) {
+            for (ssize_t i = 0; i < got; ++i) {
+                const bool separator = isSeparator(buffer[static_cast<std::size_t>(i)]);
+                fields += !separator && !inField;
+                inField = !separator;
+            }
+        }
+        ::close(in);
+        benchmark::DoNotOptimize(fields);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * files().inputBytes));
+}
+
+// The numerical work alone, on the table read from the same file: the derivatives at all 101
+// samples and one interpolation with its two formatted texts.
+void DerivativeAndInterpolate(benchmark::State &state)
+{
+    FixedDialog dialog;
+    Fields fields;
+    calc::Table t;
+    if (!calc::getarray(dialog, t.x, t.y, t.yprime, t.length, t.step))
+        return fail(state, "the reader read nothing");
+    const double xval = 2.02;
+    for (auto _ : state) {
+        calc::derivative(t.x, t.y, t.yprime, t.length, t.step);
+        if (!calc::interpolate(fields, ".", t.x, t.y, t.yprime, t.length, t.step, xval))
+            return fail(state, "nothing was interpolated");
+        benchmark::DoNotOptimize(t.yprime);
+    }
+}
+
+BENCHMARK(Calculation)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(CalculationFloor)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(Reader)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(ReaderFloor)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(DerivativeAndInterpolate)->UseRealTime()->Unit(benchmark::kNanosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 2;
+
+    // One calculation before the runs, which may come in any order: the floor writes as many
+    // bytes as it wrote.
+    FixedDialog dialog;
+    Fields fields;
+    calc::Context context {dialog, fields, "."};
+    calc::cmdcalculate_Click(context);
+    files().outputBytes =
+        static_cast<std::size_t>(QFile(QString::fromStdString(files().output)).size());
+    std::printf(
+        "Sample file: %zu bytes; result file: %zu bytes; shown at x = 2.02: y' = %s, y = %s\n",
+        files().inputBytes, files().outputBytes, fields.derivative.c_str(), fields.value.c_str());
+
+    RatioReporter reporter({
+        {"Calculation", "CalculationFloor", 1.3},
+        {"Reader", "ReaderFloor", 3.0},
+    });
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    reporter.printRatios();
+    return reporter.failed() ? 1 : 0;
+}
