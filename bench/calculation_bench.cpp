@@ -7,6 +7,7 @@
 #include "calc/derivative.h"
 #include "calc/interpolation.h"
 #include "calc/reader.h"
+#include "calc/writer.h"
 #include "ratios.h"
 
 #include <QTemporaryDir>
@@ -110,31 +111,65 @@ void Calculation(benchmark::State &state)
     }
 }
 
-// The system work of the same calculation and nothing else: open, read and close the sample
-// file; write as many bytes as the result file holds to an unnamed file beside it, flush them
-// to the disk as the writer does, give the file a name and rename it over the target.
-void CalculationFloor(benchmark::State &state)
+// The bare system calls of reading the sample file: open, read and close.
+bool readFloor(std::vector<char> &buffer)
+{
+    const int in = ::open(files().input.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    while (::read(in, buffer.data(), buffer.size()) > 0) { }
+    return ::close(in) == 0;
+}
+
+// The bare system calls of replacing the result file as the writer does: the same number of
+// bytes to an unnamed file beside the target, flushed to the disk, then named and renamed over
+// the target.
+bool replaceFloor(const std::string &bytes)
 {
     const Files &f = files();
-    const std::string bytes(f.outputBytes, '1');
-    const std::string staged = f.folder + "/floor.staged";
+    const int out = ::open(f.folder.c_str(), O_RDWR | O_CLOEXEC | O_TMPFILE, 0666);
+    if (out < 0)
+        return false;
+    const std::string self = "/proc/self/fd/" + std::to_string(out);
+    const std::string staged = f.floorOutput + ".staged";
+    const bool done = ::write(out, bytes.data(), bytes.size()) == ssize_t(bytes.size()) &&
+        ::fdatasync(out) == 0 &&
+        ::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, staged.c_str(), AT_SYMLINK_FOLLOW) == 0 &&
+        ::rename(staged.c_str(), f.floorOutput.c_str()) == 0;
+    return ::close(out) == 0 && done;
+}
+
+// The system work of the same calculation and nothing else.
+void CalculationFloor(benchmark::State &state)
+{
+    const std::string bytes(files().outputBytes, '1');
     std::vector<char> buffer(64 * 1024);
     for (auto _ : state) {
-        const int in = ::open(f.input.c_str(), O_RDONLY | O_CLOEXEC);
-        if (in < 0)
-            return fail(state, "cannot open the sample file");
-        while (::read(in, buffer.data(), buffer.size()) > 0) { }
-        ::close(in);
+        if (!readFloor(buffer) || !replaceFloor(bytes))
+            return fail(state, "the bare file calls failed");
+    }
+}
 
-        const int out = ::open(f.folder.c_str(), O_RDWR | O_CLOEXEC | O_TMPFILE, 0666);
-        if (out < 0 || ::write(out, bytes.data(), bytes.size()) != ssize_t(bytes.size()) ||
-            ::fdatasync(out) != 0)
-            return fail(state, "cannot write the unnamed file");
-        const std::string self = "/proc/self/fd/" + std::to_string(out);
-        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, staged.c_str(), AT_SYMLINK_FOLLOW) != 0 ||
-            ::rename(staged.c_str(), f.floorOutput.c_str()) != 0)
-            return fail(state, "cannot put the file in place");
-        ::close(out);
+// The writer alone, on the table of the same file: where the calculation's time goes.
+void Writer(benchmark::State &state)
+{
+    FixedDialog dialog;
+    calc::Table t;
+    if (!calc::getarray(dialog, t.x, t.y, t.yprime, t.length, t.step))
+        return fail(state, "the reader read nothing");
+    calc::derivative(t.x, t.y, t.yprime, t.length, t.step);
+    for (auto _ : state) {
+        if (!calc::writearray(dialog, ".", t.x, t.y, t.yprime, t.length))
+            return fail(state, "the writer wrote nothing");
+    }
+}
+
+void WriterFloor(benchmark::State &state)
+{
+    const std::string bytes(files().outputBytes, '1');
+    for (auto _ : state) {
+        if (!replaceFloor(bytes))
+            return fail(state, "the bare file calls failed");
     }
 }
 
@@ -199,6 +234,8 @@ void DerivativeAndInterpolate(benchmark::State &state)
 
 BENCHMARK(Calculation)->UseRealTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(CalculationFloor)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(Writer)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(WriterFloor)->UseRealTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(Reader)->UseRealTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(ReaderFloor)->UseRealTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(DerivativeAndInterpolate)->UseRealTime()->Unit(benchmark::kNanosecond);
@@ -226,6 +263,7 @@ int main(int argc, char **argv)
     RatioReporter reporter({
         {"Calculation", "CalculationFloor", 1.3},
         {"Reader", "ReaderFloor", 3.0},
+        {"Writer", "WriterFloor", 0}, // no goal of its own: shows where the time goes
     });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

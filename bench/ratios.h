@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// A measurement set beside its floor, and how many times the floor it may take.
+// A measurement set beside its floor, and how many times the floor it may take (0: no goal).
 struct Ratio
 {
     std::string measured;

@@ -7,6 +7,12 @@
 
 namespace platform {
 
+namespace {
+
+constexpr std::size_t blockSize = 64 * 1024;
+
+} // namespace
+
 TextOutput::TextOutput(const std::string &path)
     : m_file(std::make_unique<QSaveFile>(QString::fromStdString(path))), m_path(path)
 {
@@ -30,23 +36,31 @@ void TextOutput::fail() const
                 ". A file of that name was left as it was.");
 }
 
-void TextOutput::printLine(const std::vector<std::string> &values)
+void TextOutput::printLine(std::initializer_list<std::string_view> values)
 {
-    std::string line;
-    for (const std::string &value : values) {
-        if (!line.empty())
-            line += ' ';
-        line += value;
+    const char *separator = "";
+    for (const std::string_view value : values) {
+        m_pending += separator;
+        m_pending += value;
+        separator = " ";
     }
-    line += '\n';
-    const auto size = static_cast<qint64>(line.size());
-    if (m_file->write(line.data(), size) != size)
+    m_pending += '\n';
+    if (m_pending.size() >= blockSize)
+        writePending();
+}
+
+void TextOutput::writePending()
+{
+    const auto size = static_cast<qint64>(m_pending.size());
+    if (m_file->write(m_pending.data(), size) != size)
         fail();
     m_written += size;
+    m_pending.clear();
 }
 
 void TextOutput::commit()
 {
+    writePending();
     // A write cut short (a full disk, a file size limit) can pass unnoticed through the
     // buffer, so the size on disk is checked before the file takes the target's name.
     if (!m_file->flush() || m_file->size() != m_written) {

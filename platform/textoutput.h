@@ -1,8 +1,9 @@
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
-#include <vector>
+#include <string_view>
 
 class QSaveFile;
 
@@ -22,16 +23,19 @@ public:
     TextOutput(const TextOutput &) = delete;
     TextOutput &operator=(const TextOutput &) = delete;
 
-    // Writes the values on one line, separated by blanks and ended by a line feed.
-    void printLine(const std::vector<std::string> &values);
+    // Writes the values on one line, separated by blanks and ended by a line feed. Lines are
+    // gathered and handed to the file 64 KiB at a time, and at commit().
+    void printLine(std::initializer_list<std::string_view> values);
     // Puts the file in place of the target. Throws Error when the file cannot be completed.
     void commit();
 
 private:
+    void writePending();
     [[noreturn]] void fail() const;
 
     std::unique_ptr<QSaveFile> m_file;
     std::string m_path;
+    std::string m_pending; // lines not yet handed to the file
     long long m_written = 0; // bytes handed to the file so far
 };
 

@@ -20,6 +20,23 @@ TEST(TextOutput, WritesValuesSeparatedByBlanksOneLineEach)
     EXPECT_EQ(Files::read(path), "0 0.5 -1\n2.25 3 4\n");
 }
 
+TEST(TextOutput, WritesAFileLargerThanOneBlockWhole)
+{
+    // Lines are handed to the file 64 KiB at a time; a longer file must arrive whole and in
+    // order.
+    Files files;
+    const std::string path = files.path("result.txt");
+    std::string expected;
+    TextOutput out(path);
+    for (int i = 0; i < 20000; ++i) {
+        out.printLine({std::to_string(i), "0.5"});
+        expected += std::to_string(i) + " 0.5\n";
+    }
+    out.commit();
+    ASSERT_GT(expected.size(), 2 * 64 * 1024u);
+    EXPECT_EQ(Files::read(path), expected);
+}
+
 TEST(TextOutput, ReplacesAnExistingFileOnlyWhenComplete)
 {
     Files files;
