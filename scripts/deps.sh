@@ -2,7 +2,7 @@
 # Sourced by run.sh and test.sh.
 
 tabderiv_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-    libx11-dev)
+    libx11-dev libfontconfig-dev)
 
 tabderiv_install_missing() {
     local missing=()

@@ -1,11 +1,6 @@
 #include "qtfiledialog.h"
 
-QtFileDialog::QtFileDialog(QWidget *parent) : m_dialog(new QFileDialog(parent))
-{
-    // Qt's own dialog looks and behaves the same on every desktop, and a path can always be
-    // typed into it.
-    m_dialog->setOption(QFileDialog::DontUseNativeDialog);
-}
+QtFileDialog::QtFileDialog(QWidget *parent) : m_parent(parent) { }
 
 QtFileDialog::~QtFileDialog()
 {
@@ -29,6 +24,13 @@ std::string QtFileDialog::FileName() const
 
 bool QtFileDialog::choose(QFileDialog::AcceptMode mode, QFileDialog::FileMode fileMode)
 {
+    // The dialog is made when it is first needed: making it costs more than showing the window.
+    if (!m_dialog) {
+        m_dialog = new QFileDialog(m_parent);
+        // Qt's own dialog looks and behaves the same on every desktop, and a path can always be
+        // typed into it.
+        m_dialog->setOption(QFileDialog::DontUseNativeDialog);
+    }
     m_dialog->setAcceptMode(mode);
     m_dialog->setFileMode(fileMode);
     if (!m_fileName.isEmpty())
