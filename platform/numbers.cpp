@@ -97,13 +97,6 @@ std::optional<double> convert(std::string_view number, std::string_view written)
     return value;
 }
 
-std::string withDecimalPoint(std::string text, std::string_view decimalPoint)
-{
-    if (const std::size_t point = text.find('.'); point != std::string::npos)
-        text.replace(point, 1, decimalPoint);
-    return text;
-}
-
 } // namespace
 
 std::optional<double> parseNumber(std::string_view text)
@@ -185,14 +178,31 @@ std::string formatResult(double value, std::string_view decimalPoint)
     return shown;
 }
 
-std::string formatFree(double value, std::string_view decimalPoint)
+void appendFree(std::string &text, double value, std::string_view decimalPoint)
 {
-    if (value == 0)
-        return "0";
-    std::array<char, 32> buffer {};
+    if (value == 0) {
+        text += '0';
+        return;
+    }
+    std::array<char, 32> buffer;
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::general, 15);
-    return withDecimalPoint(std::string(buffer.data(), result.ptr), decimalPoint);
+    const std::string_view number(buffer.data(), result.ptr);
+    const std::size_t point = number.find('.');
+    if (point == std::string_view::npos) {
+        text += number;
+        return;
+    }
+    text += number.substr(0, point);
+    text += decimalPoint;
+    text += number.substr(point + 1);
+}
+
+std::string formatFree(double value, std::string_view decimalPoint)
+{
+    std::string text;
+    appendFree(text, value, decimalPoint);
+    return text;
 }
 
 std::string localeDecimalPoint()

@@ -22,6 +22,8 @@ std::string formatResult(double value, std::string_view decimalPoint);
 
 // A value as written to the result file: 15 significant digits, shortest form.
 std::string formatFree(double value, std::string_view decimalPoint);
+// Appends the value to text as formatFree() writes it, without a string of its own.
+void appendFree(std::string &text, double value, std::string_view decimalPoint);
 
 // The decimal separator of the user's locale.
 std::string localeDecimalPoint();

@@ -190,6 +190,12 @@ TEST(FormatFree, WritesFifteenSignificantDigitsInShortestForm)
     for (const auto &[value, text] : cases)
         EXPECT_EQ(platform::formatFree(value, "."), text) << value;
     EXPECT_EQ(platform::formatFree(-1.25, ","), "-1,25");
+    EXPECT_EQ(platform::formatFree(1.5e-7, ","), "1,5e-07");
+    // appendFree adds to what the text holds
+    std::string text = "x=";
+    platform::appendFree(text, 2.5, ",");
+    platform::appendFree(text, -0.0, ",");
+    EXPECT_EQ(text, "x=2,50");
 }
 
 } // namespace
