@@ -32,7 +32,7 @@ bool isSeparator(char c)
 
 } // namespace
 
-std::string quoteField(const std::string &field)
+std::string quoteField(std::string_view field)
 {
     constexpr std::size_t shown = 40;
     std::string quoted = "\"";
@@ -164,7 +164,7 @@ double TextInput::readNumber()
     } catch (const Error &e) {
         fail(m_line, e.what());
     }
-    fail(m_line, quoteField(std::string(field)) + " is not a number.");
+    fail(m_line, quoteField(field) + " is not a number.");
 }
 
 void TextInput::close()

@@ -66,6 +66,6 @@ private:
 };
 
 // A field of a file as it may be quoted in a message: short, and printable.
-std::string quoteField(const std::string &field);
+std::string quoteField(std::string_view field);
 
 } // namespace platform

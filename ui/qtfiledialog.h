@@ -21,7 +21,7 @@ public:
 private:
     bool choose(QFileDialog::AcceptMode mode, QFileDialog::FileMode fileMode);
 
-    QWidget *m_parent;
+    QWidget *const m_parent;
     QPointer<QFileDialog> m_dialog;
     QString m_fileName;
 };
