@@ -7,8 +7,11 @@
 #include "calc/derivative.h"
 #include "calc/interpolation.h"
 #include "calc/reader.h"
+#include "calc/results.h"
 #include "calc/writer.h"
+#include "platform/rules.h"
 #include "ratios.h"
+#include "support/fakes.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -22,17 +25,18 @@
 namespace {
 
 // The files of the run, in a fresh folder of the system's temporary folder (TMPDIR).
-class Files
+class RunFiles
 {
 public:
-    Files()
+    RunFiles()
     {
         if (!m_dir.isValid())
             throw std::runtime_error("cannot create a temporary folder");
-        // y = sin x at x = 0, 0.04, ..., 4: 101 samples, written as a user's tool would.
+        // y = sin x at x = 0, 0.04, ...: as many samples as a table holds, written as a
+        // user's tool would.
         std::string text;
         char line[64];
-        for (int i = 0; i <= 100; ++i) {
+        for (int i = 0; i < platform::rules::mostSamples; ++i) {
             const double x = i * 0.04;
             std::snprintf(line, sizeof line, "%.2f, %.15g\n", x, std::sin(x));
             text += line;
@@ -54,43 +58,23 @@ public:
     std::size_t outputBytes = 0;
 };
 
-Files &files()
+RunFiles &files()
 {
-    static Files instance;
+    static RunFiles instance;
     return instance;
 }
 
 // Chooses the same two files every time.
-class FixedDialog : public platform::FileDialog
+FixedDialog fixedDialog()
 {
-public:
-    bool ShowOpen() override
-    {
-        m_fileName = files().input;
-        return true;
-    }
-    bool ShowSave() override
-    {
-        m_fileName = files().output;
-        return true;
-    }
-    std::string FileName() const override { return m_fileName; }
+    return FixedDialog(files().input, files().output);
+}
 
-private:
-    std::string m_fileName;
-};
-
-// Keeps the last texts shown, as the window's fields do.
-class Fields : public platform::ResultDisplay
+// The window's fields, with an abscissa between two samples.
+RecordingDisplay fields()
 {
-public:
-    std::string abscissaText() const override { return "2.02"; } // between two samples
-    void showDerivativeText(const std::string &text) override { derivative = text; }
-    void showValueText(const std::string &text) override { value = text; }
-
-    std::string derivative;
-    std::string value;
-};
+    return RecordingDisplay("2.02");
+}
 
 void fail(benchmark::State &state, const char *what)
 {
@@ -101,13 +85,15 @@ void fail(benchmark::State &state, const char *what)
 // look up and interpolate, format the texts.
 void Calculation(benchmark::State &state)
 {
-    FixedDialog dialog;
-    Fields fields;
-    calc::Context context {dialog, fields, "."};
+    FixedDialog dialog = fixedDialog();
+    RecordingDisplay display = fields();
+    calc::Context context {dialog, display, "."};
     for (auto _ : state) {
         const calc::Outcome outcome = calc::cmdcalculate_Click(context);
         if (outcome.kind != calc::Outcome::Kind::Shown)
             return fail(state, "the calculation showed nothing");
+        display.writes.clear();
+        calc::showOutcome(display, outcome, ".");
     }
 }
 
@@ -126,7 +112,7 @@ bool readFloor(std::vector<char> &buffer)
 // the target.
 bool replaceFloor(const std::string &bytes)
 {
-    const Files &f = files();
+    const RunFiles &f = files();
     const int out = ::open(f.folder.c_str(), O_RDWR | O_CLOEXEC | O_TMPFILE, 0666);
     if (out < 0)
         return false;
@@ -143,7 +129,7 @@ bool replaceFloor(const std::string &bytes)
 void CalculationFloor(benchmark::State &state)
 {
     const std::string bytes(files().outputBytes, '1');
-    std::vector<char> buffer(64 * 1024);
+    std::vector<char> buffer(platform::rules::blockSize);
     for (auto _ : state) {
         if (!readFloor(buffer) || !replaceFloor(bytes))
             return fail(state, "the bare file calls failed");
@@ -153,7 +139,7 @@ void CalculationFloor(benchmark::State &state)
 // The writer alone, on the table of the same file: where the calculation's time goes.
 void Writer(benchmark::State &state)
 {
-    FixedDialog dialog;
+    FixedDialog dialog = fixedDialog();
     calc::Table t;
     if (!calc::getarray(dialog, t.x, t.y, t.yprime, t.length, t.step))
         return fail(state, "the reader read nothing");
@@ -176,7 +162,7 @@ void WriterFloor(benchmark::State &state)
 // The reader on the same sample file.
 void Reader(benchmark::State &state)
 {
-    FixedDialog dialog;
+    FixedDialog dialog = fixedDialog();
     calc::Table table;
     for (auto _ : state) {
         if (!calc::getarray(dialog, table.x, table.y, table.yprime, table.length, table.step))
@@ -188,13 +174,13 @@ void Reader(benchmark::State &state)
 
 bool isSeparator(char c)
 {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == ',';
+    return platform::rules::separators.find(c) != std::string_view::npos;
 }
 
 // Opens, reads and closes the same file as the reader, and only counts the fields.
 void ReaderFloor(benchmark::State &state)
 {
-    std::vector<char> buffer(64 * 1024);
+    std::vector<char> buffer(platform::rules::blockSize);
     for (auto _ : state) {
         const int in = ::open(files().input.c_str(), O_RDONLY | O_CLOEXEC);
         if (in < 0)
@@ -218,16 +204,19 @@ void ReaderFloor(benchmark::State &state)
 // samples and one interpolation with its two formatted texts.
 void DerivativeAndInterpolate(benchmark::State &state)
 {
-    FixedDialog dialog;
-    Fields fields;
+    FixedDialog dialog = fixedDialog();
+    RecordingDisplay display = fields();
     calc::Table t;
     if (!calc::getarray(dialog, t.x, t.y, t.yprime, t.length, t.step))
         return fail(state, "the reader read nothing");
     const double xval = 2.02;
     for (auto _ : state) {
         calc::derivative(t.x, t.y, t.yprime, t.length, t.step);
-        if (!calc::interpolate(fields, ".", t.x, t.y, t.yprime, t.length, t.step, xval))
+        const auto point = calc::interpolate(t.x, t.y, t.yprime, t.length, t.step, xval);
+        if (!point)
             return fail(state, "nothing was interpolated");
+        display.writes.clear();
+        calc::showOutcome(display, calc::Outcome::shown(xval, *point), ".");
         benchmark::DoNotOptimize(t.yprime);
     }
 }
@@ -250,15 +239,14 @@ int main(int argc, char **argv)
 
     // One calculation before the runs, which may come in any order: the floor writes as many
     // bytes as it wrote.
-    FixedDialog dialog;
-    Fields fields;
-    calc::Context context {dialog, fields, "."};
-    calc::cmdcalculate_Click(context);
-    files().outputBytes =
-        static_cast<std::size_t>(QFile(QString::fromStdString(files().output)).size());
-    std::printf(
-        "Sample file: %zu bytes; result file: %zu bytes; shown at x = 2.02: y' = %s, y = %s\n",
-        files().inputBytes, files().outputBytes, fields.derivative.c_str(), fields.value.c_str());
+    FixedDialog dialog = fixedDialog();
+    RecordingDisplay display = fields();
+    calc::Context context {dialog, display, "."};
+    calc::showOutcome(display, calc::cmdcalculate_Click(context), ".");
+    files().outputBytes = Files::read(files().output).size();
+    std::printf("Sample file: %zu bytes; result file: %zu bytes; shown at x = 2.02: %s, %s\n",
+                files().inputBytes, files().outputBytes, display.writes.at(0).c_str(),
+                display.writes.at(1).c_str());
 
     RatioReporter reporter({
         {"Calculation", "CalculationFloor", 1.3},

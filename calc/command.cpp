@@ -4,27 +4,26 @@
 #include "interpolation.h"
 #include "platform/numbers.h"
 #include "reader.h"
-#include "results.h"
 #include "writer.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace calc {
 
 namespace {
 
+using platform::messageNumber;
+
 // Why nothing can be shown at xval, naming the table's range.
-std::string noValueMessage(const Table &table, double xval, std::string_view decimalPoint)
+std::string noValueMessage(const Table &table, double xval)
 {
     const double first = table.x[0];
     const double last = table.x[table.length - 1];
-    const auto number = [&](double v) {
-        return platform::formatFree(v, decimalPoint);
-    };
-    std::string message = "No value at x = " + number(xval) + ": the table runs from " +
-        number(first) + " to " + number(last);
+    std::string message = "No value at x = " + messageNumber(xval) + ": the table runs from " +
+        messageNumber(first) + " to " + messageNumber(last);
     if (xval > std::min(first, last) && xval < std::max(first, last))
-        return message + ", and values between samples are interpolated in ascending tables only.";
+        return message + ", and " + std::string(platform::rules::interpolationRule) + ".";
     return message + ".";
 }
 
@@ -36,30 +35,28 @@ Outcome cmdcalculate_Click(Context &context)
     auto &[x, y, yprime, length, step] = table;
 
     if (!getarray(context.CommonDialog1, x, y, yprime, length, step))
-        return {Outcome::Kind::Cancelled, {}};
+        return Outcome::cancelled();
     derivative(x, y, yprime, length, step);
     if (!writearray(context.CommonDialog1, context.decimalPoint, x, y, yprime, length))
-        return {Outcome::Kind::Cancelled, {}};
+        return Outcome::cancelled();
 
-    const double xval = platform::val(context.display.abscissaText());
+    const double xval = platform::val(context.display.abscissaText(), context.decimalPoint);
 
-    // A later sample at the same abscissa overwrites what an earlier one showed.
-    bool shown = false;
-    for (int i = 0; i < length; ++i) {
-        if (x[i] == xval) {
-            showValues(context.display, context.decimalPoint, yprime[i], y[i], xval);
-            shown = true;
-        }
-    }
-    if (interpolate(context.display, context.decimalPoint, x, y, yprime, length, step, xval))
-        shown = true;
+    // A later sample at the same abscissa overwrites what an earlier one found, and an
+    // interval that holds xval overwrites both.
+    std::optional<Point> found;
+    for (int i = 0; i < length; ++i)
+        if (x[i] == xval)
+            found = Point {yprime[i], y[i]};
+    if (const std::optional<Point> between = interpolate(x, y, yprime, length, step, xval))
+        found = between;
 
-    if (shown)
-        return {Outcome::Kind::Shown, {}};
-    // Fields left as they were would show the last calculation's numbers beside this abscissa.
-    context.display.showDerivativeText({});
-    context.display.showValueText({});
-    return {Outcome::Kind::NoValue, noValueMessage(table, xval, context.decimalPoint)};
+    if (!found)
+        return Outcome::noValue(xval, noValueMessage(table, xval));
+    if (!std::isfinite(found->yprime) || !std::isfinite(found->y))
+        throw Error("The result at x = " + messageNumber(xval) +
+                    " is too large to be shown: it is not a finite number.");
+    return Outcome::shown(xval, *found);
 }
 
 } // namespace calc

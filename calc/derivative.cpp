@@ -26,7 +26,7 @@ void derivative(const Slots & /*x*/, const Slots &y, Slots &yprime, const int &l
             throw Error(
                 "The derivative at sample " + std::to_string(i + 1) +
                 " is too large for a number: the ordinates are too large for a spacing of " +
-                platform::formatFree(h, ".") + ".");
+                platform::messageNumber(h) + ".");
     }
 }
 

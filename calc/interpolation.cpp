@@ -1,7 +1,5 @@
 #include "interpolation.h"
 
-#include "results.h"
-
 namespace calc {
 
 namespace {
@@ -31,27 +29,24 @@ bool holds(const Slots &x, int i, double xval)
 
 } // namespace
 
-bool interpolate(platform::ResultDisplay &display, std::string_view decimalPoint, const Slots &x,
-                 const Slots &y, const Slots &yprime, const int &length, const double &step,
-                 const double &xval)
+std::optional<Point> interpolate(const Slots &x, const Slots &y, const Slots &yprime,
+                                 const int &length, const double &step, const double &xval)
 {
     const int n = length;
-    bool shown = false;
+    std::optional<Point> found;
     const auto tryInterval = [&](int i, double (*formula)(const Slots &, int, double)) {
         if (!holds(x, i, xval))
             return;
         const double u = (xval - x[i]) / step;
         const double value = formula(y, i, u);
-        const double slope = formula(yprime, i, u);
-        showValues(display, decimalPoint, slope, value, xval);
-        shown = true;
+        found = Point {formula(yprime, i, u), value};
     };
     for (int i = 0; i <= n - 3; ++i)
         tryInterval(i, forward);
     // The backward pass ends at n - 2: past the last sample there is nothing to interpolate.
     if (n >= 2)
         tryInterval(n - 2, backward);
-    return shown;
+    return found;
 }
 
 } // namespace calc

@@ -1,6 +1,7 @@
 #include "reader.h"
 
 #include "platform/numbers.h"
+#include "platform/rules.h"
 #include "platform/textinput.h"
 
 #include <cmath>
@@ -9,26 +10,13 @@ namespace calc {
 
 namespace {
 
-// The derivative rules need four samples: with fewer they read empty slots as samples.
-constexpr int fewestSamples = 4;
-// How far the distance between two neighbouring abscissas may stray from the spacing of the
-// table, as a share of that spacing.
-constexpr double spacingTolerance = 0.01;
+using platform::messageNumber;
+using platform::rules::fewestSamples;
+using platform::rules::spacingTolerance;
 
-std::string number(double value)
+// Reads the samples of the open file into the table and checks them.
+void readSamples(platform::TextInput &file, Slots &x, Slots &y, int &length, double &step)
 {
-    return platform::formatFree(value, ".");
-}
-
-} // namespace
-
-bool getarray(platform::FileDialog &CommonDialog1, Slots &x, Slots &y, Slots & /*yprime*/,
-              int &length, double &step)
-{
-    if (!CommonDialog1.ShowOpen())
-        return false;
-    platform::TextInput file(CommonDialog1.FileName());
-
     std::array<int, slotCount> lines {}; // the line of each abscissa, for the messages
     length = 0;
     while (!file.atEnd()) {
@@ -39,7 +27,7 @@ bool getarray(platform::FileDialog &CommonDialog1, Slots &x, Slots &y, Slots & /
         x[length] = abscissa;
         lines[length] = file.line();
         if (file.atEnd())
-            throw Error(file.where(file.line()) + ": the abscissa " + number(abscissa) +
+            throw Error(file.where(file.line()) + ": the abscissa " + messageNumber(abscissa) +
                         " has no ordinate; the numbers of a sample file come in pairs x, y.");
         y[length] = file.readNumber();
         length += 1;
@@ -55,18 +43,34 @@ bool getarray(platform::FileDialog &CommonDialog1, Slots &x, Slots &y, Slots & /
     step = (x[length - 1] - x[0]) / (length - 1);
 
     if (step == 0)
-        throw Error(file.name() + ": the first and the last abscissa are both " + number(x[0]) +
-                    ", so the samples have no spacing.");
+        throw Error(file.name() + ": the first and the last abscissa are both " +
+                    messageNumber(x[0]) + ", so the samples have no spacing.");
     if (!std::isfinite(step))
-        throw Error(file.name() + ": the abscissas " + number(x[0]) + " and " +
-                    number(x[length - 1]) + " lie too far apart.");
+        throw Error(file.name() + ": the abscissas " + messageNumber(x[0]) + " and " +
+                    messageNumber(x[length - 1]) + " lie too far apart.");
     for (int i = 1; i < length; ++i) {
         const double distance = x[i] - x[i - 1];
         if (!(std::fabs(distance - step) <= spacingTolerance * std::fabs(step)))
             throw Error(file.where(lines[static_cast<std::size_t>(i)]) + ": the abscissa " +
-                        number(x[i]) + " lies " + number(distance) + " from the one before it, " +
-                        "but the samples must be equally spaced, " + number(step) +
-                        " apart in this table.");
+                        messageNumber(x[i]) + " lies " + messageNumber(distance) +
+                        " from the one before it, but the samples must be equally spaced, " +
+                        messageNumber(step) + " apart in this table.");
+    }
+}
+
+} // namespace
+
+bool getarray(platform::FileDialog &CommonDialog1, Slots &x, Slots &y, Slots & /*yprime*/,
+              int &length, double &step)
+{
+    if (!CommonDialog1.ShowOpen())
+        return false;
+    platform::TextInput file(CommonDialog1.FileName());
+    try {
+        readSamples(file, x, y, length, step);
+    } catch (const Error &e) {
+        // Numbers written with decimal commas break in many ways; say the likely cause.
+        throw Error(e.what() + file.decimalCommaHint());
     }
     file.close();
     return true;

@@ -1,20 +1,24 @@
 #include "results.h"
 
 #include "platform/numbers.h"
-#include "table.h"
-
-#include <cmath>
 
 namespace calc {
 
-void showValues(platform::ResultDisplay &display, std::string_view decimalPoint, double derivative,
-                double value, double xval)
+void showOutcome(platform::ResultDisplay &display, const Outcome &outcome,
+                 std::string_view decimalPoint)
 {
-    if (!std::isfinite(derivative) || !std::isfinite(value))
-        throw Error("The result at x = " + platform::formatFree(xval, decimalPoint) +
-                    " is too large to be shown: it is not a finite number.");
-    display.showDerivativeText(platform::formatResult(derivative, decimalPoint));
-    display.showValueText(platform::formatResult(value, decimalPoint));
+    switch (outcome.kind) {
+    case Outcome::Kind::Shown:
+        display.showDerivativeText(platform::formatResult(outcome.point.yprime, decimalPoint));
+        display.showValueText(platform::formatResult(outcome.point.y, decimalPoint));
+        break;
+    case Outcome::Kind::NoValue:
+        display.showDerivativeText({});
+        display.showValueText({});
+        break;
+    case Outcome::Kind::Cancelled:
+        break;
+    }
 }
 
 } // namespace calc

@@ -3,33 +3,20 @@
 // `length` lines of three finite numbers and every shown text has the "0.0000" form. A result
 // file that existed before is either replaced whole or left byte for byte as it was.
 #include "calc/command.h"
-#include "calc/table.h"
+#include "calc/results.h"
 #include "fuzzing.h"
 
-#include <QTemporaryDir>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <sstream>
 
-namespace {
-
-std::string contents(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static QTemporaryDir dir;
-    static const std::string input = dir.filePath("samples.txt").toStdString();
-    static const std::string output = dir.filePath("result.txt").toStdString();
+    static const Files files;
+    static const std::string input = files.path("samples.txt");
+    static const std::string output = files.path("result.txt");
     const std::string bytes(reinterpret_cast<const char *>(data), size);
     const std::size_t newline = bytes.find('\n');
     const std::string abscissa = bytes.substr(0, newline);
@@ -43,14 +30,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     calc::Context context {dialog, display, "."};
     const std::string after = [&] {
         try {
-            calc::cmdcalculate_Click(context);
+            calc::showOutcome(display, calc::cmdcalculate_Click(context), ".");
         } catch (const calc::Error &) { }
-        return contents(output);
+        return Files::read(output);
     }();
     if (after == before)
         return 0;
 
-    // Replaced: every line holds three finite numbers, and there are 4 to 101 lines.
+    // Replaced: every line holds three finite numbers, and there are as many lines as a table
+    // may hold samples.
     std::istringstream lines(after);
     std::string line;
     int count = 0;
@@ -70,7 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             violated("result line \"" + line + "\"");
         ++count;
     }
-    if (count < 4 || count > 101 || after.back() != '\n')
+    if (count < platform::rules::fewestSamples || count > platform::rules::mostSamples ||
+        after.back() != '\n')
         violated("result file of " + std::to_string(count) + " lines");
     return 0;
 }

@@ -1,17 +1,16 @@
 // The sample-file reader on arbitrary bytes: it either throws the program's own error or
-// yields 4 to 101 finite, equally spaced samples.
+// yields a table of finite, equally spaced samples, as many as the rules allow.
 #include "calc/reader.h"
 #include "fuzzing.h"
 
-#include <QTemporaryDir>
 #include <cmath>
 #include <cstdint>
 #include <fstream>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static QTemporaryDir dir;
-    static const std::string path = dir.filePath("samples.txt").toStdString();
+    static const Files files;
+    static const std::string path = files.path("samples.txt");
     std::ofstream(path, std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char *>(data), static_cast<std::streamsize>(size));
 
@@ -22,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } catch (const calc::Error &) {
         return 0;
     }
-    if (t.length < 4 || t.length > 101)
+    if (t.length < platform::rules::fewestSamples || t.length > platform::rules::mostSamples)
         violated("length " + std::to_string(t.length));
     if (!std::isfinite(t.step) || t.step == 0)
         violated("step not finite or zero");

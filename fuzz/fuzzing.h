@@ -1,12 +1,15 @@
 #pragma once
 
-#include "platform/filedialog.h"
 #include "platform/resultdisplay.h"
+#include "platform/rules.h"
+#include "support/fakes.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <regex>
 #include <string>
+#include <vector>
 
 // Stops the run with a finding: libFuzzer keeps the input that broke the invariant.
 [[noreturn]] inline void violated(const std::string &what)
@@ -14,29 +17,6 @@
     std::fprintf(stderr, "invariant violated: %s\n", what.c_str());
     std::abort();
 }
-
-// A dialog that chooses the given paths, open then save.
-class FixedDialog : public platform::FileDialog
-{
-public:
-    FixedDialog(std::string open, std::string save)
-        : m_open(std::move(open)), m_save(std::move(save))
-    { }
-    bool ShowOpen() override
-    {
-        m_name = m_open;
-        return true;
-    }
-    bool ShowSave() override
-    {
-        m_name = m_save;
-        return true;
-    }
-    std::string FileName() const override { return m_name; }
-
-private:
-    std::string m_open, m_save, m_name;
-};
 
 // A display that checks every text it is given against the "0.0000" pattern (or empty, when
 // the fields are cleared).
@@ -61,3 +41,20 @@ private:
     }
     std::string m_abscissa;
 };
+
+// Inputs may grow past the reader's block, so that fuzzing crosses a block boundary: libFuzzer
+// reads its flags after this runs, and a -max_len given on the command line still wins.
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    for (int i = 1; i < *argc; ++i)
+        if (std::strncmp((*argv)[i], "-max_len=", 9) == 0)
+            return 0;
+    static std::vector<char *> arguments(*argv, *argv + *argc);
+    static std::string maxLen =
+        "-max_len=" + std::to_string(platform::rules::blockSize + platform::rules::blockSize / 4);
+    arguments.push_back(maxLen.data());
+    arguments.push_back(nullptr);
+    *argc = static_cast<int>(arguments.size()) - 1;
+    *argv = arguments.data();
+    return 0;
+}

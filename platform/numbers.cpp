@@ -2,7 +2,6 @@
 
 #include "error.h"
 
-#include <QLocale>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -21,8 +20,8 @@ bool isDigit(char c)
 // The length of the longest prefix of text that is a decimal number as typed for the abscissa:
 // optional sign, digits with an optional "." (at least one digit on either side of it), then
 // an exponent only when digits follow it. The exponent letters are e, E, d and D. 0 when text
-// does not begin with a number.
-std::size_t scanNumber(std::string_view text)
+// does not begin with a number. points lists the characters that may be the decimal point.
+std::size_t scanNumber(std::string_view text, std::string_view points)
 {
     std::size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
@@ -30,7 +29,7 @@ std::size_t scanNumber(std::string_view text)
     std::size_t digits = 0;
     while (i < text.size() && isDigit(text[i]))
         ++i, ++digits;
-    if (i < text.size() && text[i] == '.') {
+    if (i < text.size() && points.find(text[i]) != std::string_view::npos) {
         ++i;
         while (i < text.size() && isDigit(text[i]))
             ++i, ++digits;
@@ -110,14 +109,16 @@ std::optional<double> parseNumber(std::string_view text)
     return convert(text.starts_with('+') ? magnitude : text, text);
 }
 
-double val(std::string_view text)
+double val(std::string_view text, std::string_view localePoint)
 {
     const std::size_t start = std::min(text.find_first_not_of(" \t"), text.size());
     text.remove_prefix(start);
-    const std::string_view written = text.substr(0, scanNumber(text));
+    const std::string_view written =
+        text.substr(0, scanNumber(text, localePoint == "," ? ".," : "."));
     if (written.empty())
         return 0.0;
     std::string number(written.starts_with('+') ? written.substr(1) : written);
+    std::ranges::replace(number, ',', '.');
     std::ranges::replace_if(
         number, [](char c) { return c == 'd' || c == 'D'; }, 'e');
     if (const auto value = convert(number, written))
@@ -130,9 +131,6 @@ double val(std::string_view text)
 // rounded to four places, halves away from zero. A value that rounds to zero has no sign.
 std::string formatResult(double value, std::string_view decimalPoint)
 {
-    if (!std::isfinite(value))
-        throw Error("A result is not a finite number and cannot be shown.");
-
     // d.dddddddddddddde±x: 15 significant digits and a decimal exponent.
     std::array<char, 32> buffer {};
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
@@ -205,9 +203,9 @@ std::string formatFree(double value, std::string_view decimalPoint)
     return text;
 }
 
-std::string localeDecimalPoint()
+std::string messageNumber(double value)
 {
-    return QLocale().decimalPoint().toStdString();
+    return formatFree(value, ".");
 }
 
 } // namespace platform

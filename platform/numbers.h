@@ -14,10 +14,13 @@ namespace platform {
 std::optional<double> parseNumber(std::string_view text);
 
 // The typed abscissa: the longest leading part of the text that forms a number is used,
-// text that begins with no number gives 0. Throws Error when the number is too large.
-double val(std::string_view text);
+// text that begins with no number gives 0. "." is its decimal point; where the user's locale
+// writes numbers with a decimal comma (localePoint ","), a "," is one as well, so that "2,5"
+// reads as it is shown there. Throws Error when the number is too large.
+double val(std::string_view text, std::string_view localePoint = ".");
 
-// A result as shown in the window: rounded to four decimals ("0.0000").
+// A result as shown in the window: rounded to four decimals ("0.0000"). The value must be
+// finite; the calculation never shows one that is not.
 std::string formatResult(double value, std::string_view decimalPoint);
 
 // A value as written to the result file: 15 significant digits, shortest form.
@@ -25,7 +28,8 @@ std::string formatFree(double value, std::string_view decimalPoint);
 // Appends the value to text as formatFree() writes it, without a string of its own.
 void appendFree(std::string &text, double value, std::string_view decimalPoint);
 
-// The decimal separator of the user's locale.
-std::string localeDecimalPoint();
+// A number as a message writes it: as in the result file, with "." whatever the locale, so
+// that it reads as the files and the abscissa box write numbers.
+std::string messageNumber(double value);
 
 } // namespace platform

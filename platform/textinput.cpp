@@ -2,26 +2,31 @@
 
 #include "error.h"
 #include "numbers.h"
+#include "rules.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 
 namespace {
 
-constexpr std::size_t blockSize = 64 * 1024;
+using rules::blockSize;
 // No number needs more characters than this; a longer field is rejected without reading it
 // past the block in which it grows too long.
-constexpr std::size_t longestField = 1000;
+using rules::longestField;
 
-// Which bytes separate fields: blank, tab, line feed, carriage return and comma.
+// Which bytes separate fields.
 constexpr std::array<bool, 256> separators = [] {
     std::array<bool, 256> table {};
-    for (const unsigned char c : {' ', '\t', '\n', '\r', ','})
-        table[c] = true;
+    for (const char c : rules::separators)
+        table[static_cast<unsigned char>(c)] = true;
     return table;
 }();
 
@@ -46,17 +51,27 @@ std::string quoteField(std::string_view field)
 }
 
 TextInput::TextInput(const std::string &path)
-    : m_file(std::make_unique<QFile>(QString::fromStdString(path))),
-      m_name(QFileInfo(QString::fromStdString(path)).fileName().toStdString()),
+    : m_name(std::filesystem::path(path).filename().string()),
       m_buffer(std::make_unique_for_overwrite<char[]>(blockSize))
 {
-    // Reads go straight to the block buffer, not through a second one in QFile. QFile refuses
-    // to open a folder.
-    if (!m_file->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        if (QFileInfo(m_file->fileName()).isDir())
+    // Without O_NONBLOCK, opening a named pipe would wait for a writer, and the window with it.
+    // What was opened is checked before anything is read from it.
+    m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (m_fd < 0)
+        throw Error("Cannot open \"" + path + "\" for reading: " + std::strerror(errno) + ".");
+    struct stat status
+    {
+    };
+    const bool statted = ::fstat(m_fd, &status) == 0;
+    if (!statted || !S_ISREG(status.st_mode)) {
+        const int error = errno;
+        close();
+        if (!statted)
+            throw Error("Cannot open \"" + path + "\" for reading: " + std::strerror(error) + ".");
+        if (S_ISDIR(status.st_mode))
             throw Error("Cannot read \"" + path + "\": it is a folder, not a file.");
-        throw Error("Cannot open \"" + path +
-                    "\" for reading: " + m_file->errorString().toStdString() + ".");
+        throw Error("Cannot read \"" + path +
+                    "\": it is not a regular file (a pipe, a device or a socket).");
     }
     // A UTF-8 byte-order mark says nothing about the numbers.
     if (peek() == 0xEF && m_end - m_pos >= 3 && static_cast<unsigned char>(m_buffer[1]) == 0xBB &&
@@ -64,7 +79,10 @@ TextInput::TextInput(const std::string &path)
         m_pos += 3;
 }
 
-TextInput::~TextInput() = default;
+TextInput::~TextInput()
+{
+    close();
+}
 
 std::string TextInput::where(int line) const
 {
@@ -80,9 +98,12 @@ int TextInput::refill()
 {
     if (m_exhausted)
         return -1;
-    const qint64 got = m_file->read(m_buffer.get(), static_cast<qint64>(blockSize));
+    ssize_t got = 0;
+    do
+        got = ::read(m_fd, m_buffer.get(), blockSize);
+    while (got < 0 && errno == EINTR);
     if (got < 0)
-        throw Error("Cannot read " + name() + ": " + m_file->errorString().toStdString() + ".");
+        throw Error("Cannot read " + name() + ": " + std::strerror(errno) + ".");
     m_pos = 0;
     m_end = static_cast<std::size_t>(got);
     m_exhausted = got == 0;
@@ -169,7 +190,38 @@ double TextInput::readNumber()
 
 void TextInput::close()
 {
-    m_file->close();
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+std::string TextInput::decimalCommaHint() const
+{
+    // A line that holds a comma between two digits and also separates numbers by blanks,
+    // tabs or semicolons: "0,5 0,25" or "0,5;0,25". A comma between digits alone ("1,1") is
+    // an ordinary pair.
+    std::string head(blockSize, '\0');
+    const ssize_t got = m_fd >= 0 ? ::pread(m_fd, head.data(), head.size(), 0) : -1;
+    head.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    const auto digit = [](char c) {
+        return c >= '0' && c <= '9';
+    };
+    std::size_t begin = 0;
+    while (begin < head.size()) {
+        const std::size_t end = std::min(head.find_first_of("\r\n", begin), head.size());
+        bool comma = false;
+        bool otherSeparator = false;
+        for (std::size_t i = begin + 1; i + 1 < end; ++i) {
+            comma |= head[i] == ',' && digit(head[i - 1]) && digit(head[i + 1]);
+            otherSeparator |= (head[i] == ' ' || head[i] == '\t' || head[i] == ';') &&
+                digit(head[i - 1]) && head.find_first_not_of(" \t;", i) < end;
+        }
+        if (comma && otherSeparator)
+            return " The numbers look written with decimal commas: in a sample file \",\" "
+                   "separates numbers and \".\" is the decimal point.";
+        begin = end + 1;
+    }
+    return {};
 }
 
 } // namespace platform

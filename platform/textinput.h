@@ -4,23 +4,15 @@
 #include <string>
 #include <string_view>
 
-class QFile;
-
 namespace platform {
 
-// Numbers read one field at a time from a sample file.
-//
-// The rules of the file:
-// - fields are separated by commas, blanks, tabs and line breaks (LF, CRLF or CR); blank
-//   lines and white space at the end of a line are fine;
-// - a comma needs a field on its own line on both sides of it;
-// - a UTF-8 byte-order mark at the start of the file is skipped;
-// - every field is a number as parseNumber() reads it.
-// The file is read in blocks as the fields are asked for, never whole.
+// Numbers read one field at a time from a sample file, by the rules of platform/rules.h; every
+// field is a number as parseNumber() reads it.
 class TextInput
 {
 public:
-    // Opens the file. Throws Error when it cannot be opened for reading.
+    // Opens the file. Throws Error when it cannot be opened for reading or is not a regular
+    // file (a folder, a pipe, a device): opening never waits for a writer.
     explicit TextInput(const std::string &path);
     ~TextInput();
     TextInput(const TextInput &) = delete;
@@ -37,6 +29,9 @@ public:
     std::string name() const { return "\"" + m_name + "\""; }
     // `"name", line N`, for messages.
     std::string where(int line) const;
+    // A sentence to add to a message about this file when its numbers look written with
+    // decimal commas ("0,5 0,25" or "0,5;0,25"), else "". Reads the file's first block again.
+    std::string decimalCommaHint() const;
     // Closes the file.
     void close();
 
@@ -52,7 +47,7 @@ private:
     std::string_view takeField();
     [[noreturn]] void fail(int line, const std::string &what) const;
 
-    std::unique_ptr<QFile> m_file;
+    int m_fd = -1;
     std::string m_name;
     std::unique_ptr<char[]> m_buffer;
     std::string m_field; // a field that spans two blocks

@@ -5,8 +5,6 @@
 #include <string>
 #include <string_view>
 
-class QSaveFile;
-
 namespace platform {
 
 // A text file that is replaced whole or not at all: the lines go to a temporary file beside
@@ -16,7 +14,7 @@ class TextOutput
 {
 public:
     // Starts the file. Throws Error when the path names a folder or something other than a
-    // file, or when no file can be created there.
+    // file, when its folder cannot be written, or when no file can be created there.
     explicit TextOutput(const std::string &path);
     // Discards what was written unless commit() succeeded.
     ~TextOutput();
@@ -29,12 +27,13 @@ public:
     // Puts the file in place of the target. Throws Error when the file cannot be completed.
     void commit();
 
+    // Where the lines go; outputfile.h.
+    class File;
+
 private:
     void writePending();
-    [[noreturn]] void fail() const;
 
-    std::unique_ptr<QSaveFile> m_file;
-    std::string m_path;
+    std::unique_ptr<File> m_file;
     std::string m_pending; // lines not yet handed to the file
     long long m_written = 0; // bytes handed to the file so far
 };

@@ -1,8 +1,8 @@
 # Installs the Debian packages that tabderiv needs to build and test, when any is missing.
 # Sourced by run.sh and test.sh.
 
-tabderiv_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-    libx11-dev libfontconfig-dev)
+tabderiv_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libgtest-dev
+    libgmock-dev libbenchmark-dev libx11-dev)
 
 tabderiv_install_missing() {
     local missing=()
@@ -22,9 +22,10 @@ tabderiv_install_missing() {
         sudo=(sudo)
     fi
     echo "Installing ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
+    # env, so that the setting reaches apt-get through sudo too.
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+        --no-install-recommends "${missing[@]}"
 }
 
 tabderiv_build() {

@@ -10,7 +10,11 @@ runs=${1:-10}
 
 tabderiv_install_missing xvfb xauth
 tabderiv_build >/dev/null
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
 xvfb-run -a -s "-screen 0 1280x1024x24" \
     build/bench/startup_probe --runs "$runs" build/bench/emptywindow build/bench/textwindow \
     build/ui/tabderiv

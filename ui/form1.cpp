@@ -1,9 +1,10 @@
 #include "form1.h"
 
 #include "calc/command.h"
+#include "calc/results.h"
 #include "layout.h"
 #include "platform/error.h"
-#include "platform/numbers.h"
+#include "platform/locale.h"
 #include "qtfiledialog.h"
 
 #include <QApplication>
@@ -91,6 +92,7 @@ void Form1::cmdcalculate_Click()
     calc::Context context {*m_dialog, *this, platform::localeDecimalPoint()};
     try {
         const calc::Outcome outcome = calc::cmdcalculate_Click(context);
+        calc::showOutcome(*this, outcome, context.decimalPoint);
         if (outcome.kind == calc::Outcome::Kind::NoValue)
             report(QMessageBox::Information, QString::fromStdString(outcome.message));
     } catch (const platform::Error &e) {

@@ -1,9 +1,15 @@
-#include "../fakes.h"
 #include "calc/reader.h"
+#include "support/fakes.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
+
+using platform::rules::mostSamples;
+using testing::AllOf;
+using testing::HasSubstr;
+using testing::ThrowsMessage;
 
 // Reads content through getarray as the chosen file "samples.txt".
 calc::Table read(const std::string &content)
@@ -51,18 +57,20 @@ TEST(Getarray, ReadsPairsSetsLengthAndStep)
 TEST(Getarray, TakesTheStepFromTheEndsAndAcceptsDescendingTables)
 {
     EXPECT_EQ(read("3\n9\n2\n4\n1\n1\n0\n0\n").step, -1);
-    // Within 1 % of the spacing counts as equally spaced: (3 - 0) / 3 = 1.
-    const calc::Table t = read("0,0\n1.005,1\n2,4\n3,9\n");
+    // Within the spacing tolerance counts as equally spaced: (3 - 0) / 3 = 1, and the second
+    // abscissa strays by half the tolerance.
+    const double stray = 1 + platform::rules::spacingTolerance / 2;
+    const calc::Table t = read("0,0\n" + std::to_string(stray) + ",1\n2,4\n3,9\n");
     EXPECT_EQ(t.step, 1);
     EXPECT_EQ(t.length, 4);
 }
 
-TEST(Getarray, HoldsOneHundredAndOneSamples)
+TEST(Getarray, HoldsTheMostSamplesATableHolds)
 {
-    const calc::Table t = read(lines(101, 0.5));
-    EXPECT_EQ(t.length, 101);
+    const calc::Table t = read(lines(mostSamples, 0.5));
+    EXPECT_EQ(t.length, mostSamples);
     EXPECT_EQ(t.step, 0.5);
-    EXPECT_EQ(t.y[100], 100);
+    EXPECT_EQ(t.y[mostSamples - 1], mostSamples - 1);
 }
 
 TEST(Getarray, RejectsFilesThatCannotGiveDerivativesNamingWhereAndWhy)
@@ -79,12 +87,12 @@ TEST(Getarray, RejectsFilesThatCannotGiveDerivativesNamingWhereAndWhy)
         {"0,1\n", {"only 1 sample;", "at least 4"}},
         {"x,y\n0,0\n1,1\n2,4\n3,9\n", {"line 1", "\"x\" is not a number"}},
         {"0,0\n1,1\n2,4\n3", {"line 4", "abscissa 3 has no ordinate"}},
-        {lines(102, 1), {"line 102", "101 is the most"}},
+        {lines(mostSamples + 1, 1), {"line 102", "101 is the most"}},
         {"0,0\n1,1\n2,4\n0,5\n", {"first and the last abscissa are both 0"}},
         {"-1e308,0\n0,0\n1,0\n1e308,0\n", {"too far apart"}},
         // unequal spacing, named at the line where it breaks: the step is (6 - 0) / 3 = 2
         {"0,0\n1,1\n5,5\n6,6\n", {"line 2", "abscissa 1 lies 1 from the one before", "2 apart"}},
-        {"0,0\n1.02,1\n2,4\n3,9\n", {"line 2", "equally spaced"}},
+        {"0,0\n1.02,1\n2,4\n3,9\n", {"line 2", "equally spaced"}}, // twice the tolerance
         // duplicate and unsorted abscissas break the spacing too
         {"0,0\n0,0\n1,1\n3,9\n", {"line 2", "equally spaced"}},
         {"0,0\n2,4\n1,1\n3,9\n", {"line 2", "equally spaced"}},
@@ -92,17 +100,34 @@ TEST(Getarray, RejectsFilesThatCannotGiveDerivativesNamingWhereAndWhy)
     for (const auto &[content, words] : cases) {
         const std::string message = errorReading(content);
         for (const std::string &word : words)
-            EXPECT_NE(message.find(word), std::string::npos)
-                << "reading \"" << content.substr(0, 40) << "\" gave: " << message;
+            EXPECT_THAT(message, HasSubstr(word)) << "reading \"" << content.substr(0, 40) << "\"";
+        // None of these looks written with decimal commas.
+        EXPECT_THAT(message, testing::Not(HasSubstr("decimal commas")));
     }
+}
+
+TEST(Getarray, SaysWhenTheNumbersLookWrittenWithDecimalCommas)
+{
+    const std::string hint = "\",\" separates numbers and \".\" is the decimal point";
+    const struct
+    {
+        std::string content;
+        std::string words;
+    } cases[] = {
+        {"0,5 0,25\n1,0 1,0\n1,5 2,25\n2,0 4,0\n", "line 1: the abscissa 0 lies 0"},
+        {"0,5\t0,25\n1,0\t1,0\n", "line 1"},
+        {"0,5;0,25\n1,0;1,0\n", "\"5;0\" is not a number"},
+    };
+    for (const auto &[content, words] : cases)
+        EXPECT_THAT(errorReading(content), AllOf(HasSubstr(words), HasSubstr(hint))) << content;
 }
 
 TEST(Getarray, StopsAtTheFirstSampleTooMany)
 {
     // A long file is refused at its 102nd sample without being read to its end, so a garbage
     // tail is never reached.
-    const std::string message = errorReading(lines(102, 1) + std::string(1'000'000, 'z'));
-    EXPECT_NE(message.find("101 is the most"), std::string::npos) << message;
+    EXPECT_THAT(errorReading(lines(mostSamples + 1, 1) + std::string(1'000'000, 'z')),
+                HasSubstr("101 is the most"));
 }
 
 TEST(Getarray, ReadsNothingWhenTheChoiceIsCancelled)
@@ -120,12 +145,8 @@ TEST(Getarray, NamesAFileThatCannotBeOpened)
     Files files;
     ScriptedDialog dialog({files.path("gone.txt")});
     calc::Table t;
-    try {
-        calc::getarray(dialog, t.x, t.y, t.yprime, t.length, t.step);
-        ADD_FAILURE() << "a missing file was read";
-    } catch (const calc::Error &e) {
-        EXPECT_NE(std::string(e.what()).find("gone.txt"), std::string::npos) << e.what();
-    }
+    EXPECT_THAT([&] { calc::getarray(dialog, t.x, t.y, t.yprime, t.length, t.step); },
+                ThrowsMessage<calc::Error>(AllOf(HasSubstr("Cannot open"), HasSubstr("gone.txt"))));
 }
 
 } // namespace

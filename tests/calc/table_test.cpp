@@ -1,5 +1,6 @@
 #include "calc/table.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,9 +23,14 @@ TEST(Slots, HoldsOneHundredAndOneSlotsAndNoMore)
     EXPECT_EQ(slots[0], 1);
     EXPECT_EQ(slots[100], 2);
     EXPECT_EQ(slots[50], 0);
+    using testing::HasSubstr;
+    using testing::ThrowsMessage;
     for (int i : {-1, 101, 1000}) {
-        EXPECT_THROW(slots[i] = 3, calc::Error) << i;
-        EXPECT_THROW(static_cast<void>(std::as_const(slots)[i]), calc::Error) << i;
+        const auto index = HasSubstr("index " + std::to_string(i) + " lies outside");
+        EXPECT_THAT([&] { slots[i] = 3; }, ThrowsMessage<calc::Error>(index)) << i;
+        EXPECT_THAT([&] { static_cast<void>(std::as_const(slots)[i]); },
+                    ThrowsMessage<calc::Error>(index))
+            << i;
     }
 }
 

@@ -1,9 +1,14 @@
-#include "../fakes.h"
 #include "calc/writer.h"
+#include "support/fakes.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
+
+using testing::AllOf;
+using testing::HasSubstr;
+using testing::ThrowsMessage;
 
 // y = x^2 at x = 0, 0.5, 1, 1.5 with its derivative.
 calc::Table fourSamples()
@@ -63,11 +68,33 @@ TEST(Writearray, WritesNothingWhenTheChoiceIsCancelled)
 
 TEST(Writearray, LeavesAnExistingFileAloneWhenItCannotWrite)
 {
+    // The new file (34 bytes) fails partway, as on a full disk.
     Files files;
-    files.write("result.txt", "keep me\n");
-    ScriptedDialog dialog({files.path("result.txt/inner.txt")});
-    EXPECT_THROW(write(dialog), calc::Error);
-    EXPECT_EQ(Files::read(files.path("result.txt")), "keep me\n");
+    const std::string result = files.write("result.txt", "keep me\n");
+    ScriptedDialog dialog({result});
+    {
+        const FileSizeLimit limit(10);
+        ASSERT_TRUE(limit.set());
+        EXPECT_THAT([&] { write(dialog); },
+                    ThrowsMessage<calc::Error>(
+                        AllOf(HasSubstr("Cannot write"),
+                              HasSubstr("The existing file \"result.txt\" was left as it was."))));
+    }
+    EXPECT_EQ(Files::read(result), "keep me\n");
+    EXPECT_EQ(files.entries(), QStringList {"result.txt"});
+}
+
+TEST(Writearray, SaysThatNoFileWasWrittenWhenNoneExisted)
+{
+    Files files;
+    ScriptedDialog dialog({files.path("result.txt")});
+    {
+        const FileSizeLimit limit(10);
+        ASSERT_TRUE(limit.set());
+        EXPECT_THAT([&] { write(dialog); },
+                    ThrowsMessage<calc::Error>(HasSubstr("No file was written.")));
+    }
+    EXPECT_TRUE(files.entries().isEmpty());
 }
 
 } // namespace

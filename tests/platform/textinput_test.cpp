@@ -1,12 +1,19 @@
-#include "../fakes.h"
 #include "platform/error.h"
+#include "platform/rules.h"
 #include "platform/textinput.h"
+#include "support/fakes.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 using platform::Error;
 using platform::TextInput;
+using platform::rules::blockSize;
+using platform::rules::longestField;
 using namespace std::string_literals;
+using testing::AllOf;
+using testing::HasSubstr;
+using testing::ThrowsMessage;
 
 namespace {
 
@@ -66,9 +73,9 @@ TEST(TextInput, CountsLinesOfEveryKindOfLineBreak)
 
 TEST(TextInput, ReadsFieldsAndLineBreaksThatStraddleTwoBlocks)
 {
-    // The file is read 64 KiB at a time; blanks push each case's interesting bytes across
+    // The file is read a block at a time; blanks push each case's interesting bytes across
     // the boundary between the first and the second block.
-    constexpr std::size_t block = 64 * 1024;
+    constexpr std::size_t block = blockSize;
     const struct
     {
         std::size_t before; // bytes of the second field that lie in the first block
@@ -90,12 +97,13 @@ TEST(TextInput, ReadsFieldsAndLineBreaksThatStraddleTwoBlocks)
     }
 }
 
-TEST(TextInput, AcceptsAFieldOfOneThousandCharactersAndNoMore)
+TEST(TextInput, AcceptsTheLongestFieldAndNoLonger)
 {
-    // 0.000...01 with 1000 characters: a number that underflows to zero.
-    const std::string longest = "0." + std::string(997, '0') + "1";
+    // 0.000...01 of the longest length: a number that underflows to zero.
+    const std::string longest = "0." + std::string(longestField - 3, '0') + "1";
     EXPECT_EQ(errorReading(longest + " 1"), "");
-    EXPECT_NE(errorReading("0" + longest + " 1").find("longer than 1000"), std::string::npos);
+    EXPECT_THAT(errorReading("0" + longest + " 1"),
+                HasSubstr("longer than " + std::to_string(longestField)));
 }
 
 TEST(TextInput, RejectsBadFieldsNamingFileLineAndField)
@@ -123,8 +131,7 @@ TEST(TextInput, RejectsBadFieldsNamingFileLineAndField)
     for (const auto &[content, words] : cases) {
         const std::string message = errorReading(content);
         for (const std::string &word : words)
-            EXPECT_NE(message.find(word), std::string::npos)
-                << "reading " << platform::quoteField(content) << " gave: " << message;
+            EXPECT_THAT(message, HasSubstr(word)) << "reading " << platform::quoteField(content);
     }
 }
 
@@ -134,25 +141,27 @@ TEST(TextInput, ThrowsWhenAskedForANumberPastTheEnd)
     TextInput in(files.write("samples.txt", "1\n"));
     EXPECT_EQ(in.readNumber(), 1);
     EXPECT_TRUE(in.atEnd());
-    EXPECT_THROW(in.readNumber(), Error);
+    EXPECT_THAT([&] { in.readNumber(); },
+                ThrowsMessage<Error>(HasSubstr("ended where a number was expected")));
 }
 
 TEST(TextInput, RefusesToOpenWhatIsNotAReadableFile)
 {
     Files files;
-    try {
-        TextInput in(files.path("missing.txt"));
-        ADD_FAILURE() << "a missing file was opened";
-    } catch (const Error &e) {
-        EXPECT_NE(std::string(e.what()).find("Cannot open"), std::string::npos) << e.what();
-        EXPECT_NE(std::string(e.what()).find("missing.txt"), std::string::npos) << e.what();
-    }
-    try {
-        TextInput in(files.path(""));
-        ADD_FAILURE() << "a folder was opened";
-    } catch (const Error &e) {
-        EXPECT_NE(std::string(e.what()).find("folder"), std::string::npos) << e.what();
-    }
+    const struct
+    {
+        std::string path;
+        std::string words;
+    } cases[] = {
+        {files.path("missing.txt"), "for reading: No such file or directory"},
+        {files.path(""), "it is a folder"},
+        {"/dev/null", "it is not a regular file"},
+        {"", "Cannot open \"\""},
+    };
+    for (const auto &[path, words] : cases)
+        EXPECT_THAT([&] { TextInput in(path); },
+                    ThrowsMessage<Error>(AllOf(HasSubstr("\"" + path + "\""), HasSubstr(words))))
+            << path;
 }
 
 TEST(QuoteField, KeepsMessagesShortAndPrintable)

@@ -1,4 +1,5 @@
-#include "../fakes.h"
+#include "support/fakes.h"
+#include "support/tables.h"
 #include "ui/form1.h"
 #include "ui/qtfiledialog.h"
 
@@ -10,8 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const std::string squares = "0,0\n1,1\n2,4\n3,9\n4,16\n";
 
 struct Report
 {
@@ -227,7 +226,7 @@ TEST(Form1, ChoosesFilesThroughTheRealDialogAndConfirmsReplacing)
     EXPECT_EQ(seen[0], ""); // the open choice starts with no name
     EXPECT_EQ(seen[1], "samples.txt"); // the save choice starts on the input file's name
     EXPECT_NE(seen[2].find("result.txt already exists"), std::string::npos) << seen[2];
-    EXPECT_EQ(Files::read(result), "0 0 0\n1 1 2\n2 4 4\n3 9 6\n4 16 8\n");
+    EXPECT_EQ(Files::read(result), squaresResult);
     EXPECT_EQ(form.lbloutputyprime->text(), "7.0000");
     EXPECT_EQ(form.lbloutputy->text(), "12.2500");
     EXPECT_TRUE(reports.empty());

@@ -5,10 +5,13 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <csignal>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 #include <vector>
 
 // A file dialog that answers from a script: every choice takes the next answer, and an empty
@@ -41,25 +44,57 @@ private:
     std::string m_fileName;
 };
 
+// A dialog that chooses the same two paths every time: open, then save.
+class FixedDialog : public platform::FileDialog
+{
+public:
+    FixedDialog(std::string open, std::string save)
+        : m_open(std::move(open)), m_save(std::move(save))
+    { }
+
+    bool ShowOpen() override
+    {
+        m_fileName = m_open;
+        return true;
+    }
+    bool ShowSave() override
+    {
+        m_fileName = m_save;
+        return true;
+    }
+    std::string FileName() const override { return m_fileName; }
+
+private:
+    std::string m_open, m_save, m_fileName;
+};
+
 // A window stand-in that records every text written to the output fields, in order, as
-// "y'=text" and "y=text".
+// "y'=text" and "y=text". onAbscissaRead, when set, runs when the abscissa is read.
 class RecordingDisplay : public platform::ResultDisplay
 {
 public:
     explicit RecordingDisplay(std::string abscissa = "2.2") : abscissa(std::move(abscissa)) { }
 
-    std::string abscissaText() const override { return abscissa; }
+    std::string abscissaText() const override
+    {
+        if (onAbscissaRead)
+            onAbscissaRead();
+        return abscissa;
+    }
     void showDerivativeText(const std::string &text) override { writes.push_back("y'=" + text); }
     void showValueText(const std::string &text) override { writes.push_back("y=" + text); }
 
     std::string abscissa;
     std::vector<std::string> writes;
+    std::function<void()> onAbscissaRead;
 };
 
 // A temporary folder for the files of one test.
 class Files
 {
 public:
+    std::string folder() const { return m_dir.path().toStdString(); }
+
     std::string path(const std::string &name) const
     {
         return m_dir.filePath(QString::fromStdString(name)).toStdString();
@@ -87,4 +122,28 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// While it lives, no file of this process may grow past the given size: writing fails
+// partway, as on a full disk, without root and without mounting anything.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit tiny = m_old;
+        tiny.rlim_cur = bytes;
+        m_set = setrlimit(RLIMIT_FSIZE, &tiny) == 0;
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+    bool set() const { return m_set; }
+
+private:
+    rlimit m_old {};
+    bool m_set = false;
 };

@@ -1,0 +1,12 @@
+#include "locale.h"
+
+#include <QLocale>
+
+namespace platform {
+
+std::string localeDecimalPoint()
+{
+    return QLocale().decimalPoint().toStdString();
+}
+
+} // namespace platform
