@@ -2,6 +2,7 @@
 
 #include "calc/command.h"
 #include "calc/results.h"
+#include "fields.h"
 #include "layout.h"
 #include "platform/error.h"
 #include "platform/locale.h"
@@ -11,6 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QShortcut>
 
 namespace {
 
@@ -22,18 +26,21 @@ template<typename Control> Control *place(QWidget *window, const char *name, con
     return control;
 }
 
-// An output field: flat, a single-line border, the colours of a text box.
-QLabel *outputField(QWidget *window, const char *name, const QString &description)
+// An output field in its place.
+OutputField *outputField(QWidget *window, const char *name, const QString &description)
 {
-    auto *field = place<QLabel>(window, name, {});
-    field->setFrameStyle(QFrame::Box | QFrame::Plain);
-    field->setLineWidth(1);
-    field->setAutoFillBackground(true);
-    field->setBackgroundRole(QPalette::Base);
-    field->setForegroundRole(QPalette::Text);
-    // The accessible name follows the shown text, so a screen reader reads each new result.
-    field->setAccessibleDescription(description);
+    auto *field = new OutputField(description, window);
+    field->setObjectName(name);
+    field->setGeometry(layout::geometry(name, window->logicalDpiX()));
     return field;
+}
+
+// A message for a message box: a path may wrap after any "/", so that a long one never
+// widens the box past the screen.
+QString wrappable(const QString &text)
+{
+    QString wrapped = text;
+    return wrapped.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
 }
 
 } // namespace
@@ -43,7 +50,7 @@ QLabel *outputField(QWidget *window, const char *name, const QString &descriptio
 Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
     : cmdcalculate(place<QPushButton>(this, "cmdcalculate", QStringLiteral("Calculate"))),
       cmdquit(place<QPushButton>(this, "cmdquit", QStringLiteral("Quit"))),
-      Label1(place<QLabel>(this, "Label1", QStringLiteral("y'(         ) = "))),
+      Label1(place<ArgumentLabel>(this, "Label1", QStringLiteral("y'(         ) = "))),
       txtx(place<QLineEdit>(this, "txtx", QStringLiteral("2.2"))),
       lbloutputyprime(outputField(this, "lbloutputyprime", QStringLiteral("Derivative y′ at x"))),
       lbloutputy(outputField(this, "lbloutputy", QStringLiteral("Value y at x"))),
@@ -62,12 +69,22 @@ Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
     cmdcalculate->setAccessibleName(QStringLiteral("Calculate"));
     cmdquit->setAccessibleName(QStringLiteral("Quit"));
     txtx->setAccessibleName(QStringLiteral("Abscissa x"));
+    txtx->setAccessibleDescription(QStringLiteral("The abscissa x at which y′ and y are shown"));
+    txtx->setToolTip(txtx->accessibleDescription());
+    Label1->setArgument(txtx);
     setTabOrder(cmdcalculate, cmdquit);
     setTabOrder(cmdquit, txtx);
     cmdcalculate->setFocus();
 
     connect(cmdcalculate, &QPushButton::clicked, this, &Form1::cmdcalculate_Click);
     connect(cmdquit, &QPushButton::clicked, this, &Form1::cmdquit_Click);
+    // Enter (Return or the keypad's) presses a focused button, and in the box presses
+    // "Calculate": a person types the abscissa and presses Enter.
+    cmdcalculate->setAutoDefault(true);
+    cmdquit->setAutoDefault(true);
+    connect(txtx, &QLineEdit::returnPressed, cmdcalculate, &QPushButton::click);
+    auto *quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quit, &QShortcut::activated, this, &Form1::cmdquit_Click);
 }
 
 Form1::~Form1() = default;
@@ -79,16 +96,19 @@ std::string Form1::abscissaText() const
 
 void Form1::showDerivativeText(const std::string &text)
 {
-    lbloutputyprime->setText(QString::fromStdString(text));
+    lbloutputyprime->setValue(QString::fromStdString(text));
 }
 
 void Form1::showValueText(const std::string &text)
 {
-    lbloutputy->setText(QString::fromStdString(text));
+    lbloutputy->setValue(QString::fromStdString(text));
 }
 
 void Form1::cmdcalculate_Click()
 {
+    if (m_calculating)
+        return;
+    const QScopedValueRollback running(m_calculating, true);
     calc::Context context {*m_dialog, *this, platform::localeDecimalPoint()};
     try {
         const calc::Outcome outcome = calc::cmdcalculate_Click(context);
@@ -114,6 +134,8 @@ void Form1::report(QMessageBox::Icon icon, const QString &text)
         m_report(icon, text);
         return;
     }
-    QMessageBox box(icon, windowTitle(), text, QMessageBox::Ok, this);
+    QMessageBox box(icon, windowTitle(), wrappable(text), QMessageBox::Ok, this);
+    if (const QScreen *shown = screen())
+        box.setMaximumWidth(shown->availableGeometry().width());
     box.exec();
 }

@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+class ArgumentLabel;
+class OutputField;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -35,14 +37,15 @@ public:
 
     QPushButton *const cmdcalculate;
     QPushButton *const cmdquit;
-    QLabel *const Label1;
+    ArgumentLabel *const Label1;
     QLineEdit *const txtx;
-    QLabel *const lbloutputyprime;
-    QLabel *const lbloutputy;
+    OutputField *const lbloutputyprime;
+    OutputField *const lbloutputy;
     QLabel *const Label2;
 
 public slots:
-    // Runs one calculation; an error is reported and the window stays open.
+    // Runs one calculation; an error is reported and the window stays open. A click while a
+    // calculation runs (from a screen reader, say, while a file dialog is open) is ignored.
     void cmdcalculate_Click();
     // Ends the program at once.
     void cmdquit_Click();
@@ -52,4 +55,5 @@ private:
 
     std::unique_ptr<platform::FileDialog> m_dialog;
     Report m_report;
+    bool m_calculating = false;
 };

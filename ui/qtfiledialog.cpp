@@ -1,5 +1,8 @@
 #include "qtfiledialog.h"
 
+#include <QLineEdit>
+#include <QTimer>
+
 QtFileDialog::QtFileDialog(QWidget *parent) : m_parent(parent) { }
 
 QtFileDialog::~QtFileDialog()
@@ -33,8 +36,13 @@ bool QtFileDialog::choose(QFileDialog::AcceptMode mode, QFileDialog::FileMode fi
     }
     m_dialog->setAcceptMode(mode);
     m_dialog->setFileMode(fileMode);
-    if (!m_fileName.isEmpty())
+    if (!m_fileName.isEmpty()) {
         m_dialog->selectFile(m_fileName);
+        // The remembered name is selected once the dialog shows, as every desktop's dialog
+        // does: typing replaces it, and Enter accepts it.
+        if (auto *edit = m_dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+            QTimer::singleShot(0, edit, &QLineEdit::selectAll);
+    }
     if (m_dialog->exec() != QDialog::Accepted || m_dialog->selectedFiles().isEmpty())
         return false;
     m_fileName = m_dialog->selectedFiles().constFirst();

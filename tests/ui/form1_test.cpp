@@ -1,16 +1,21 @@
 #include "support/fakes.h"
 #include "support/tables.h"
+#include "ui/fields.h"
 #include "ui/form1.h"
 #include "ui/qtfiledialog.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
+
+using testing::HasSubstr;
 
 struct Report
 {
@@ -43,7 +48,7 @@ TEST(Form1, LaysOutItsControlsInTwipsAtNinetySixDotsPerInch)
     // twips * 96 / 1440, rounded
     const struct
     {
-        QWidget *control;
+        const QWidget *control;
         QRect geometry;
         QString text;
     } controls[] = {
@@ -83,16 +88,31 @@ TEST(Form1, TabsThroughButtonsAndTextBoxStartingOnCalculate)
     EXPECT_EQ(QApplication::focusWidget(), form.cmdcalculate);
 }
 
-TEST(Form1, NamesEveryControlForScreenReaders)
+TEST(Form1, NamesEveryControlForScreenReadersAndInTooltips)
 {
     Form1 form;
     EXPECT_EQ(form.cmdcalculate->accessibleName(), "Calculate");
     EXPECT_EQ(form.cmdquit->accessibleName(), "Quit");
     EXPECT_EQ(form.txtx->accessibleName(), "Abscissa x");
-    // The output fields are read out by their text.
+    EXPECT_EQ(form.Label1->accessibleName(), "");
+    EXPECT_EQ(form.Label1->text(), "y'(         ) = "); // read out as it stands
+    const struct
+    {
+        const QWidget *control;
+        QString description;
+    } described[] = {
+        {form.txtx, "The abscissa x at which y′ and y are shown"},
+        {form.lbloutputyprime, "Derivative y′ at x"},
+        {form.lbloutputy, "Value y at x"},
+    };
+    for (const auto &[control, description] : described) {
+        EXPECT_EQ(control->accessibleDescription(), description);
+        EXPECT_EQ(control->toolTip(), description);
+    }
+    // The output fields are read out by the value they show.
     EXPECT_TRUE(form.lbloutputyprime->accessibleName().isEmpty());
-    EXPECT_EQ(form.lbloutputyprime->accessibleDescription(), "Derivative y′ at x");
-    EXPECT_EQ(form.lbloutputy->accessibleDescription(), "Value y at x");
+    form.showDerivativeText("4.4000");
+    EXPECT_EQ(form.lbloutputyprime->accessibleName(), "4.4000");
 }
 
 TEST(Form1, ShowsTheResultsOfACalculation)
@@ -154,10 +174,43 @@ TEST(Form1, EndsQuietlyWhenTheOpenChoiceIsCancelled)
     EXPECT_EQ(window.dialog->shown, std::vector<std::string> {"open"});
 }
 
-TEST(Form1, QuitEndsTheProgram)
+TEST(Form1, CalculatesOnEnterInTheBoxTypedAsPeopleDo)
 {
-    Form1 form;
-    form.show();
+    // Tab into the box, which selects its "2.2", type over it and press Enter: Return, or
+    // the keypad's Enter.
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        Files files;
+        ScriptedWindow window({files.write("samples.txt", squares), files.path("result.txt")});
+        window.form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.form.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), window.form->txtx);
+        QTest::keyClicks(window.form->txtx, "2.5");
+        const Qt::KeyboardModifiers keypad =
+            enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QTest::keyClick(window.form->txtx, enter, keypad);
+        EXPECT_EQ(window.form->txtx->text(), "2.5");
+        EXPECT_EQ(window.form->lbloutputyprime->text(), "5.0000");
+        EXPECT_EQ(window.form->lbloutputy->text(), "6.2500");
+    }
+}
+
+TEST(Form1, PressesAFocusedButtonOnEnter)
+{
+    for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+        ScriptedWindow window({std::nullopt});
+        window.form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.form.get()));
+        ASSERT_EQ(QApplication::focusWidget(), window.form->cmdcalculate);
+        QTest::keyClick(window.form->cmdcalculate, enter);
+        EXPECT_EQ(window.dialog->shown, std::vector<std::string> {"open"});
+    }
+}
+
+// Runs the application's event loop until something quits it; fails after five seconds.
+bool quitsWithin5Seconds(const std::function<void()> &action)
+{
     bool timedOut = false;
     QTimer watchdog;
     watchdog.setSingleShot(true);
@@ -166,70 +219,282 @@ TEST(Form1, QuitEndsTheProgram)
         QApplication::exit(1);
     });
     watchdog.start(5000);
-    QTimer::singleShot(0, form.cmdquit, &QPushButton::click);
-    EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_FALSE(timedOut);
+    QTimer::singleShot(0, action);
+    return QApplication::exec() == 0 && !timedOut;
 }
 
-// Drives Qt's own file dialog as a user would: types the path and presses Enter, and
-// answers the replace confirmation. A watchdog rejects whatever is still open after 20 s, so
-// the test fails instead of hanging.
-TEST(Form1, ChoosesFilesThroughTheRealDialogAndConfirmsReplacing)
+TEST(Form1, QuitEndsTheProgram)
+{
+    Form1 form;
+    form.show();
+    EXPECT_TRUE(quitsWithin5Seconds([&] { form.cmdquit->click(); }));
+}
+
+TEST(Form1, CtrlQEndsTheProgram)
+{
+    Form1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    EXPECT_TRUE(
+        quitsWithin5Seconds([&] { QTest::keyClick(&form, Qt::Key_Q, Qt::ControlModifier); }));
+}
+
+// A dialog that presses "Calculate" again while its open choice is shown, as a screen reader
+// can while a real dialog is open.
+class PressingDialog : public ScriptedDialog
+{
+public:
+    using ScriptedDialog::ScriptedDialog;
+    bool ShowOpen() override
+    {
+        if (form && shown.empty())
+            form->cmdcalculate->click();
+        return ScriptedDialog::ShowOpen();
+    }
+    Form1 *form = nullptr;
+};
+
+TEST(Form1, IgnoresCalculateWhileACalculationRuns)
 {
     Files files;
-    const std::string samples = files.write("samples.txt", squares);
-    const std::string result = files.write("result.txt", "old\n");
-    Form1 form;
-    std::vector<Report> reports;
-    form.setReport([&](QMessageBox::Icon icon, const QString &text) {
-        reports.push_back({icon, text});
-    });
-    form.txtx->setText("3.5");
-    form.show();
+    auto pressing = std::make_unique<PressingDialog>(std::vector<std::optional<std::string>> {
+        files.write("samples.txt", squares), files.path("result.txt"),
+        files.write("other.txt", "not a sample file"), files.path("other result.txt")});
+    PressingDialog *dialog = pressing.get();
+    Form1 form(std::move(pressing));
+    dialog->form = &form;
+    form.setReport(
+        [](QMessageBox::Icon, const QString &text) { ADD_FAILURE() << text.toStdString(); });
+    form.cmdcalculate->click();
+    EXPECT_EQ(dialog->shown, (std::vector<std::string> {"open", "save"}));
+    EXPECT_EQ(form.lbloutputy->text(), "4.8400");
+}
 
-    std::vector<std::string> seen; // what each dialog showed when it opened
-    std::vector<std::string> answers {samples, result};
-    bool timedOut = false;
+TEST(Form1, TakesADecimalCommaWhereTheLocaleWritesOne)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    Files files;
+    ScriptedWindow window({files.write("samples.txt", squares), files.path("result.txt")});
+    window.form->txtx->setText("2,5");
+    window.form->cmdcalculate->click();
+    QLocale::setDefault(before);
+    EXPECT_EQ(window.form->lbloutputyprime->text(), "5,0000");
+    EXPECT_EQ(window.form->lbloutputy->text(), "6,2500");
+    EXPECT_EQ(Files::read(files.path("result.txt")), squaresResult); // no decimals to write
+}
+
+TEST(Form1, WrapsALongPathInsideAMessageBoxNoWiderThanTheScreen)
+{
+    std::string path = "/tmp";
+    while (path.size() < 600)
+        path += "/a-rather-long-folder-name";
+    auto scripted =
+        std::make_unique<ScriptedDialog>(std::vector<std::optional<std::string>> {path});
+    Form1 form(std::move(scripted));
+    form.show();
+    int boxWidth = -1;
+    QString text;
     QTimer driver;
     QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            boxWidth = box->width();
+            text = box->text();
+            box->accept();
+        }
+    });
+    driver.start(50);
+    QTimer::singleShot(10000, [] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    form.cmdcalculate->click();
+    EXPECT_THAT(text.toStdString(), HasSubstr("a-rather-long-folder-name"));
+    EXPECT_GT(boxWidth, 0);
+    EXPECT_LE(boxWidth, form.screen()->availableGeometry().width());
+}
+
+// Answers the modal windows that open while an action runs, one step for each window as it is
+// shown (a window shown again, or active again after a message box over it, takes the next
+// step). Each step gets the window. A watchdog closes whatever is still open after 20 s, so a
+// test fails instead of hanging.
+class ModalDriver : public QObject
+{
+public:
+    using Step = std::function<void(QWidget *)>;
+
+    explicit ModalDriver(std::vector<Step> steps) : m_steps(std::move(steps))
+    {
+        QApplication::instance()->installEventFilter(this);
+        connect(&m_timer, &QTimer::timeout, this, &ModalDriver::tick);
+    }
+
+    // Runs the action; returns false when the watchdog had to end it.
+    bool run(const std::function<void()> &action)
+    {
+        bool timedOut = false;
+        m_timer.start(50);
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, [&] {
+            timedOut = true;
+            while (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        watchdog.start(20000);
+        action();
+        m_timer.stop();
+        return !timedOut;
+    }
+
+    std::size_t stepsTaken() const { return m_next; }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && object->isWidgetType() &&
+            static_cast<QWidget *>(object)->isWindow())
+            ++m_shows;
+        return false;
+    }
+
+private:
+    void tick()
+    {
         QWidget *modal = QApplication::activeModalWidget();
         for (QWidget *w : QApplication::topLevelWidgets())
             if (qobject_cast<QMessageBox *>(w) && w->isVisible())
                 modal = w;
-        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            seen.push_back("confirm: " + box->text().toStdString());
-            QTimer::singleShot(0, box->button(QMessageBox::Yes), &QAbstractButton::click);
-        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            auto *edit = dialog->findChild<QLineEdit *>("fileNameEdit");
-            if (!edit || seen.size() >= 3 || answers.empty())
-                return;
-            seen.push_back(edit->text().toStdString());
-            edit->setText(QString::fromStdString(answers.front()));
-            answers.erase(answers.begin());
-            // Pressed from a fresh event: the dialog's confirmation runs a nested event loop,
-            // in which this timer must go on firing.
-            QTimer::singleShot(0, edit, [edit] { QTest::keyClick(edit, Qt::Key_Return); });
-        }
-    });
-    driver.start(50);
-    QTimer::singleShot(20000, [&] {
-        timedOut = true;
-        while (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    });
+        if (!modal || m_next >= m_steps.size() || std::pair {modal, m_shows} == m_last)
+            return;
+        m_last = {modal, m_shows};
+        m_steps[m_next++](modal);
+    }
 
-    form.cmdcalculate->click();
-    driver.stop();
+    std::vector<Step> m_steps;
+    std::size_t m_next = 0;
+    int m_shows = 0;
+    std::pair<QWidget *, int> m_last {nullptr, -1};
+    QTimer m_timer;
+};
 
-    EXPECT_FALSE(timedOut);
-    ASSERT_EQ(seen.size(), 3u);
-    EXPECT_EQ(seen[0], ""); // the open choice starts with no name
-    EXPECT_EQ(seen[1], "samples.txt"); // the save choice starts on the input file's name
-    EXPECT_NE(seen[2].find("result.txt already exists"), std::string::npos) << seen[2];
+// What the file-name field of a file dialog showed when it opened, and which part of it was
+// selected; then types the text into it as a person would, without clearing it first, and
+// presses Enter (from a fresh event: a confirmation runs a nested event loop).
+struct Typing
+{
+    std::string shown;
+    std::string selected;
+};
+
+ModalDriver::Step typeInto(Typing &seen, const std::string &typed)
+{
+    return [&seen, typed](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        ASSERT_NE(dialog, nullptr) << "a file dialog was expected";
+        auto *edit = dialog->findChild<QLineEdit *>("fileNameEdit");
+        ASSERT_NE(edit, nullptr);
+        seen = {edit->text().toStdString(), edit->selectedText().toStdString()};
+        QTimer::singleShot(0, edit, [edit, typed] {
+            QTest::keyClicks(edit, QString::fromStdString(typed));
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+    };
+}
+
+// Records the message box's text and presses its button.
+ModalDriver::Step answer(std::string &text, QMessageBox::StandardButton button)
+{
+    return [&text, button](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        ASSERT_NE(box, nullptr) << "a message box was expected";
+        text = box->text().toStdString();
+        QTimer::singleShot(0, box->button(button), &QAbstractButton::click);
+    };
+}
+
+// A window with Qt's own file dialog whose reports are recorded.
+struct RealWindow
+{
+    RealWindow()
+    {
+        form.setReport([this](QMessageBox::Icon, const QString &text) {
+            reports.push_back(text.toStdString());
+        });
+        form.show();
+    }
+    Form1 form;
+    std::vector<std::string> reports;
+};
+
+TEST(Form1, TypesPathsOverTheOfferedNamesInTheRealDialog)
+{
+    Files files;
+    const std::string samples = files.write("samples.txt", squares);
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(files.path("elsewhere"))));
+    const std::string result = files.path("elsewhere/result.txt");
+    RealWindow window;
+    window.form.txtx->setText("3.5");
+    Typing open, save;
+    ModalDriver driver({typeInto(open, samples), typeInto(save, result)});
+    EXPECT_TRUE(driver.run([&] { window.form.cmdcalculate->click(); }));
+
+    EXPECT_EQ(open.shown, ""); // the open choice starts with no name
+    // The save choice offers the input file's name, selected, so that typing replaces it.
+    EXPECT_EQ(save.shown, "samples.txt");
+    EXPECT_EQ(save.selected, "samples.txt");
     EXPECT_EQ(Files::read(result), squaresResult);
-    EXPECT_EQ(form.lbloutputyprime->text(), "7.0000");
-    EXPECT_EQ(form.lbloutputy->text(), "12.2500");
-    EXPECT_TRUE(reports.empty());
+    EXPECT_EQ(Files::read(samples), squares);
+    EXPECT_EQ(window.form.lbloutputyprime->text(), "7.0000");
+    EXPECT_EQ(window.form.lbloutputy->text(), "12.2500");
+    EXPECT_TRUE(window.reports.empty());
+
+    // The next open choice offers the result file's name, selected likewise.
+    Typing again;
+    ModalDriver second({typeInto(again, samples), [](QWidget *modal) {
+                            modal->close();
+                        }});
+    EXPECT_TRUE(second.run([&] { window.form.cmdcalculate->click(); }));
+    EXPECT_EQ(again.shown, "result.txt");
+    EXPECT_EQ(again.selected, "result.txt");
+}
+
+TEST(Form1, AsksBeforeReplacingWhenEnterAcceptsTheOfferedName)
+{
+    Files files;
+    const std::string samples = files.write("samples.txt", squares);
+    RealWindow window;
+    Typing open, save;
+    std::string confirmation;
+    // Enter alone in the save choice takes the input file's name: No keeps it, and Escape
+    // then cancels the calculation.
+    ModalDriver driver({typeInto(open, samples), typeInto(save, ""),
+                        answer(confirmation, QMessageBox::No), [](QWidget *modal) {
+                            QTest::keyClick(modal, Qt::Key_Escape);
+                        }});
+    EXPECT_TRUE(driver.run([&] { window.form.cmdcalculate->click(); }));
+    EXPECT_EQ(driver.stepsTaken(), 4u);
+    EXPECT_THAT(confirmation, HasSubstr("samples.txt already exists"));
+    EXPECT_EQ(Files::read(samples), squares);
+    EXPECT_TRUE(window.reports.empty());
+    EXPECT_EQ(window.form.lbloutputy->text(), "");
+}
+
+TEST(Form1, ReplacesAFileOnlyWhenTheUserConfirms)
+{
+    Files files;
+    const std::string samples = files.write("samples.txt", squares);
+    const std::string result = files.write("result.txt", "old\n");
+    RealWindow window;
+    window.form.txtx->setText("3.5");
+    Typing open, save;
+    std::string confirmation;
+    ModalDriver driver(
+        {typeInto(open, samples), typeInto(save, result), answer(confirmation, QMessageBox::Yes)});
+    EXPECT_TRUE(driver.run([&] { window.form.cmdcalculate->click(); }));
+    EXPECT_THAT(confirmation, HasSubstr("result.txt already exists"));
+    EXPECT_EQ(Files::read(result), squaresResult);
+    EXPECT_EQ(window.form.lbloutputy->text(), "12.2500");
 }
 
 } // namespace

@@ -1,0 +1,127 @@
+#include "fields.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+
+namespace {
+
+// Between the box's right edge and the closing parenthesis.
+constexpr int closingGap = 1;
+
+} // namespace
+
+int ArgumentLabel::closingLeft(const QRect &label, const QRect &box)
+{
+    return box.right() + 1 + closingGap - label.left();
+}
+
+void ArgumentLabel::paintEvent(QPaintEvent *event)
+{
+    const QString shown = text();
+    const qsizetype open = shown.indexOf('(');
+    const qsizetype close = shown.lastIndexOf(')');
+    if (!m_argument || open < 0 || close < open) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    const QRect area = contentsRect();
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+    painter.drawText(area, flags, shown.left(open + 1));
+    QRect closing = area;
+    closing.setLeft(closingLeft(geometry(), m_argument->geometry()));
+    painter.drawText(closing, flags, shown.mid(close));
+}
+
+OutputField::OutputField(const QString &description, QWidget *parent)
+    : QLabel(parent), m_description(description)
+{
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+    setForegroundRole(QPalette::Text);
+    setAccessibleDescription(description);
+    setToolTip(description);
+    // Selectable with the mouse for copying; Tab passes it by.
+    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+int OutputField::textWidth() const
+{
+    // QLabel indents framed text by half an "x" on the left; a pixel stays free on the right.
+    const int indent = QFontMetrics(font()).horizontalAdvance('x') / 2;
+    return contentsRect().width() - indent - 1;
+}
+
+void OutputField::setValue(const QString &value)
+{
+    m_value = value;
+    setAccessibleName(value);
+    setToolTip(value.isEmpty() ? m_description : m_description + QStringLiteral(": ") + value);
+    fit();
+}
+
+void OutputField::fit()
+{
+    // The window's font, smaller step by step while the value does not fit.
+    m_fitting = true;
+    QFont font = parentWidget() ? parentWidget()->font() : QApplication::font();
+    setFont(font);
+    while (QFontMetrics(font).horizontalAdvance(m_value) > textWidth() &&
+           font.pointSize() > minimumPointSize) {
+        font.setPointSize(font.pointSize() - 1);
+        setFont(font);
+    }
+    m_fitting = false;
+    const QString shown =
+        QFontMetrics(font).elidedText(m_value, Qt::ElideRight, std::max(textWidth(), 0));
+    m_elided = shown != m_value;
+    setText(shown);
+}
+
+void OutputField::changeEvent(QEvent *event)
+{
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_fitting)
+        fit();
+}
+
+void OutputField::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    fit();
+}
+
+void OutputField::copy() const
+{
+    // Part of the value where a part is selected and the whole is shown; else the whole.
+    const QString copied = hasSelectedText() && !m_elided ? selectedText() : m_value;
+    if (!copied.isEmpty())
+        QApplication::clipboard()->setText(copied);
+}
+
+void OutputField::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        copy();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void OutputField::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    QAction *copyAction = menu.addAction(tr("&Copy"), this, [this] { copy(); });
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setEnabled(!m_value.isEmpty());
+    menu.exec(event->globalPos());
+}
