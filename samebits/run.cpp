@@ -4,6 +4,7 @@
 // bits when their outputs are the same.
 #include "calc/command.h"
 #include "calc/results.h"
+#include "support/dialogs.h"
 
 #include <cstdio>
 #include <fstream>
@@ -19,27 +20,6 @@ std::string contents(const std::string &path)
     text << in.rdbuf();
     return text.str();
 }
-
-class Dialog : public platform::FileDialog
-{
-public:
-    Dialog(std::string open, std::string save) : m_open(std::move(open)), m_save(std::move(save))
-    { }
-    bool ShowOpen() override
-    {
-        m_name = m_open;
-        return true;
-    }
-    bool ShowSave() override
-    {
-        m_name = m_save;
-        return true;
-    }
-    std::string FileName() const override { return m_name; }
-
-private:
-    std::string m_open, m_save, m_name;
-};
 
 class Display : public platform::ResultDisplay
 {
@@ -73,7 +53,7 @@ int main(int argc, char **argv)
         // In a locale with a decimal point, and in one with a decimal comma.
         for (const std::string decimalPoint : {".", ","}) {
             std::remove(result.c_str());
-            Dialog dialog(samples, result);
+            FixedDialog dialog(samples, result);
             Display display(text.substr(0, newline));
             calc::Context context {dialog, display, decimalPoint};
             std::string message;
