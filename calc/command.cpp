@@ -3,6 +3,7 @@
 #include "derivative.h"
 #include "interpolation.h"
 #include "platform/numbers.h"
+#include "platform/textinput.h"
 #include "reader.h"
 #include "writer.h"
 
@@ -27,6 +28,21 @@ std::string noValueMessage(const Table &table, double xval)
     return message + ".";
 }
 
+// Says how a text that is not exactly one number was read; "" for one that is.
+std::string abscissaNote(const platform::ValReading &reading)
+{
+    if (reading.whole())
+        return {};
+    if (reading.text.empty())
+        return "The box is empty, so x was read as 0.";
+    if (reading.number.empty())
+        return "The box holds no number (" + platform::quoteField(reading.text) +
+            "), so x was read as 0.";
+    return "The abscissa " + platform::quoteField(reading.text) + " was read as " +
+        messageNumber(reading.value) + ": the rest, " + platform::quoteField(reading.rest) +
+        ", is not part of the number.";
+}
+
 } // namespace
 
 Outcome cmdcalculate_Click(Context &context)
@@ -40,7 +56,9 @@ Outcome cmdcalculate_Click(Context &context)
     if (!writearray(context.CommonDialog1, context.decimalPoint, x, y, yprime, length))
         return Outcome::cancelled();
 
-    const double xval = platform::val(context.display.abscissaText(), context.decimalPoint);
+    const std::string typed = context.display.abscissaText();
+    const platform::ValReading reading = platform::readVal(typed, context.decimalPoint);
+    const double xval = reading.value;
 
     // A later sample at the same abscissa overwrites what an earlier one found, and an
     // interval that holds xval overwrites both.
@@ -51,12 +69,13 @@ Outcome cmdcalculate_Click(Context &context)
     if (const std::optional<Point> between = interpolate(x, y, yprime, length, step, xval))
         found = between;
 
-    if (!found)
-        return Outcome::noValue(xval, noValueMessage(table, xval));
-    if (!std::isfinite(found->yprime) || !std::isfinite(found->y))
+    if (found && (!std::isfinite(found->yprime) || !std::isfinite(found->y)))
         throw Error("The result at x = " + messageNumber(xval) +
                     " is too large to be shown: it is not a finite number.");
-    return Outcome::shown(xval, *found);
+    Outcome outcome =
+        found ? Outcome::shown(xval, *found) : Outcome::noValue(xval, noValueMessage(table, xval));
+    outcome.abscissaNote = abscissaNote(reading);
+    return outcome;
 }
 
 } // namespace calc

@@ -32,13 +32,16 @@ struct Outcome
     Point point;
     // For NoValue: a sentence for the user that says why.
     std::string message;
+    // For Shown and NoValue, when the box's text is not exactly one number: a sentence that
+    // says which number was used and where the reading stopped. Empty otherwise.
+    std::string abscissaNote;
 
-    static Outcome shown(double xval, Point point) { return {Kind::Shown, xval, point, {}}; }
+    static Outcome shown(double xval, Point point) { return {Kind::Shown, xval, point, {}, {}}; }
     static Outcome noValue(double xval, std::string message)
     {
-        return {Kind::NoValue, xval, {}, std::move(message)};
+        return {Kind::NoValue, xval, {}, std::move(message), {}};
     }
-    static Outcome cancelled() { return {Kind::Cancelled, 0, {}, {}}; }
+    static Outcome cancelled() { return {Kind::Cancelled, 0, {}, {}, {}}; }
 };
 
 // One whole calculation, the work of the "Calculate" button: read the samples from a file the

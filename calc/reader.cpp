@@ -69,8 +69,9 @@ bool getarray(platform::FileDialog &CommonDialog1, Slots &x, Slots &y, Slots & /
     try {
         readSamples(file, x, y, length, step);
     } catch (const Error &e) {
-        // Numbers written with decimal commas break in many ways; say the likely cause.
-        throw Error(e.what() + file.decimalCommaHint());
+        // A result file chosen by mistake, or numbers written with decimal commas, break in
+        // many ways; say the likely cause.
+        throw Error(e.what() + file.hint());
     }
     file.close();
     return true;

@@ -109,21 +109,34 @@ std::optional<double> parseNumber(std::string_view text)
     return convert(text.starts_with('+') ? magnitude : text, text);
 }
 
-double val(std::string_view text, std::string_view localePoint)
+ValReading readVal(std::string_view text, std::string_view localePoint)
 {
-    const std::size_t start = std::min(text.find_first_not_of(" \t"), text.size());
+    constexpr std::string_view blanks = " \t";
+    const std::size_t start = std::min(text.find_first_not_of(blanks), text.size());
     text.remove_prefix(start);
-    const std::string_view written =
-        text.substr(0, scanNumber(text, localePoint == "," ? ".," : "."));
-    if (written.empty())
-        return 0.0;
-    std::string number(written.starts_with('+') ? written.substr(1) : written);
+    text.remove_suffix(text.size() - (text.find_last_not_of(blanks) + 1));
+    ValReading reading;
+    reading.text = text;
+    reading.number = text.substr(0, scanNumber(text, localePoint == "," ? ".," : "."));
+    reading.rest = text.substr(reading.number.size());
+    reading.rest.remove_prefix(
+        std::min(reading.rest.find_first_not_of(blanks), reading.rest.size()));
+    if (reading.number.empty())
+        return reading;
+    std::string number(reading.number.starts_with('+') ? reading.number.substr(1) : reading.number);
     std::ranges::replace(number, ',', '.');
     std::ranges::replace_if(
         number, [](char c) { return c == 'd' || c == 'D'; }, 'e');
-    if (const auto value = convert(number, written))
-        return *value;
-    throw Error("The number " + std::string(written) + " could not be converted.");
+    const auto value = convert(number, reading.number);
+    if (!value)
+        throw Error("The number " + std::string(reading.number) + " could not be converted.");
+    reading.value = *value;
+    return reading;
+}
+
+double val(std::string_view text, std::string_view localePoint)
+{
+    return readVal(text, localePoint).value;
 }
 
 // "0.0000": the value is first taken to 15 significant digits, which hides the binary noise

@@ -13,10 +13,28 @@ namespace platform {
 // large for a double.
 std::optional<double> parseNumber(std::string_view text);
 
+// How the typed abscissa was read: the number used and what the reading left over. The views
+// point into the text that was read.
+struct ValReading
+{
+    double value = 0;
+    // The part of the text read as the number, as written; empty when it begins with none.
+    std::string_view number;
+    // What follows the number, without the blanks and tabs around it.
+    std::string_view rest;
+    // The text, without the blanks and tabs around it.
+    std::string_view text;
+
+    // True when the text is exactly one number, blanks and tabs around it aside.
+    bool whole() const { return !number.empty() && rest.empty(); }
+};
+
 // The typed abscissa: the longest leading part of the text that forms a number is used,
 // text that begins with no number gives 0. "." is its decimal point; where the user's locale
 // writes numbers with a decimal comma (localePoint ","), a "," is one as well, so that "2,5"
 // reads as it is shown there. Throws Error when the number is too large.
+ValReading readVal(std::string_view text, std::string_view localePoint = ".");
+// The value of readVal().
 double val(std::string_view text, std::string_view localePoint = ".");
 
 // A result as shown in the window: rounded to four decimals ("0.0000"). The value must be

@@ -6,9 +6,25 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace platform {
+
+namespace {
+
+// The system's words for an error, to follow a colon: "no space left on device".
+std::string cause(const QString &text)
+{
+    std::string words = text.toStdString();
+    if (!words.empty() && words[0] >= 'A' && words[0] <= 'Z' &&
+        (words.size() < 2 || !(words[1] >= 'A' && words[1] <= 'Z')))
+        words[0] = static_cast<char>(words[0] - 'A' + 'a');
+    return words;
+}
+
+} // namespace
 
 struct TextOutput::File::Parts
 {
@@ -43,7 +59,8 @@ TextOutput::File::File(const std::string &path) : m_parts(std::make_unique<Parts
         const QString folder = target.absolutePath();
         if (target.absoluteDir().exists() && ::access(QFile::encodeName(folder), W_OK) != 0)
             throw Error("Cannot write \"" + path + "\": the folder \"" + folder.toStdString() +
-                        "\" cannot be written.");
+                        "\" cannot be written (" +
+                        cause(QString::fromLocal8Bit(std::strerror(errno))) + ").");
         throw Error("Cannot open \"" + path +
                     "\" for writing: " + file.errorString().toStdString() + ".");
     }
@@ -55,7 +72,7 @@ void TextOutput::File::write(const char *data, std::size_t size)
 {
     const auto length = static_cast<qint64>(size);
     if (m_parts->file.write(data, length) != length)
-        m_parts->fail(m_parts->file.errorString().toStdString());
+        m_parts->fail(cause(m_parts->file.errorString()));
 }
 
 void TextOutput::File::commit(long long written)
@@ -63,14 +80,16 @@ void TextOutput::File::commit(long long written)
     QSaveFile &file = m_parts->file;
     // A write cut short (a full disk, a file size limit) can pass unnoticed through the
     // buffer, so the size on disk is checked before the file takes the target's name.
-    if (!file.flush() || file.size() != written) {
+    const bool flushed = file.flush();
+    if (!flushed || file.size() != written) {
         const std::string reached = std::to_string(file.size());
+        const std::string why = flushed ? "" : " (" + cause(file.errorString()) + ")";
         file.cancelWriting();
         m_parts->fail("only " + reached + " of " + std::to_string(written) +
-                      " bytes reached the disk");
+                      " bytes reached the disk" + why);
     }
     if (!file.commit())
-        m_parts->fail(file.errorString().toStdString());
+        m_parts->fail(cause(file.errorString()));
 }
 
 } // namespace platform

@@ -195,32 +195,80 @@ void TextInput::close()
     m_fd = -1;
 }
 
-std::string TextInput::decimalCommaHint() const
+namespace {
+
+bool isDigit(char c)
 {
-    // A line that holds a comma between two digits and also separates numbers by blanks,
-    // tabs or semicolons: "0,5 0,25" or "0,5;0,25". A comma between digits alone ("1,1") is
-    // an ordinary pair.
+    return c >= '0' && c <= '9';
+}
+
+// A line that holds a comma between two digits and also separates numbers by blanks, tabs or
+// semicolons: "0,5 0,25" or "0,5;0,25". A comma between digits alone ("1,1") is an ordinary
+// pair.
+bool decimalCommas(std::string_view line)
+{
+    bool comma = false;
+    bool otherSeparator = false;
+    for (std::size_t i = 1; i + 1 < line.size(); ++i) {
+        comma |= line[i] == ',' && isDigit(line[i - 1]) && isDigit(line[i + 1]);
+        otherSeparator |= (line[i] == ' ' || line[i] == '\t' || line[i] == ';') &&
+            isDigit(line[i - 1]) && line.find_first_not_of(" \t;", i) != std::string_view::npos;
+    }
+    return comma && otherSeparator;
+}
+
+// A line as the result file writes it: three numbers separated by blanks, with "." or ","
+// as the decimal point.
+bool resultLine(std::string_view line)
+{
+    int numbers = 0;
+    for (std::size_t begin = 0; begin < line.size();) {
+        begin = line.find_first_not_of(" \t", begin);
+        if (begin == std::string_view::npos)
+            break;
+        const std::size_t end = std::min(line.find_first_of(" \t", begin), line.size());
+        std::string field(line.substr(begin, end - begin));
+        std::ranges::replace(field, ',', '.');
+        try {
+            if (!parseNumber(field))
+                return false;
+        } catch (const Error &) {
+            // too large: a number all the same
+        }
+        ++numbers;
+        begin = end;
+    }
+    return numbers == 3;
+}
+
+} // namespace
+
+std::string TextInput::hint() const
+{
     std::string head(blockSize, '\0');
     const ssize_t got = m_fd >= 0 ? ::pread(m_fd, head.data(), head.size(), 0) : -1;
     head.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-    const auto digit = [](char c) {
-        return c >= '0' && c <= '9';
-    };
-    std::size_t begin = 0;
-    while (begin < head.size()) {
+    if (head.size() == blockSize) // the last line may go on past the block
+        head.resize(head.find_last_of("\r\n") + 1);
+    bool commas = false;
+    bool results = true;
+    int lines = 0;
+    for (std::size_t begin = 0; begin < head.size();) {
         const std::size_t end = std::min(head.find_first_of("\r\n", begin), head.size());
-        bool comma = false;
-        bool otherSeparator = false;
-        for (std::size_t i = begin + 1; i + 1 < end; ++i) {
-            comma |= head[i] == ',' && digit(head[i - 1]) && digit(head[i + 1]);
-            otherSeparator |= (head[i] == ' ' || head[i] == '\t' || head[i] == ';') &&
-                digit(head[i - 1]) && head.find_first_not_of(" \t;", i) < end;
+        const std::string_view line = std::string_view(head).substr(begin, end - begin);
+        commas |= decimalCommas(line);
+        if (line.find_first_not_of(" \t") != std::string_view::npos) {
+            results &= resultLine(line);
+            ++lines;
         }
-        if (comma && otherSeparator)
-            return " The numbers look written with decimal commas: in a sample file \",\" "
-                   "separates numbers and \".\" is the decimal point.";
         begin = end + 1;
     }
+    if (results && lines > 0)
+        return " It looks like a result file (three numbers on every line: x, y and y\u2032), "
+               "not a sample file of pairs x, y.";
+    if (commas)
+        return " The numbers look written with decimal commas: in a sample file \",\" "
+               "separates numbers and \".\" is the decimal point.";
     return {};
 }
 

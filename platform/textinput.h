@@ -29,9 +29,10 @@ public:
     std::string name() const { return "\"" + m_name + "\""; }
     // `"name", line N`, for messages.
     std::string where(int line) const;
-    // A sentence to add to a message about this file when its numbers look written with
-    // decimal commas ("0,5 0,25" or "0,5;0,25"), else "". Reads the file's first block again.
-    std::string decimalCommaHint() const;
+    // A sentence to add to a message about this file when it looks like a result file (three
+    // numbers on every line), or when its numbers look written with decimal commas ("0,5 0,25"
+    // or "0,5;0,25"); else "". Reads the file's first block again.
+    std::string hint() const;
     // Closes the file.
     void close();
 

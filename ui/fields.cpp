@@ -46,11 +46,10 @@ OutputField::OutputField(const QString &description, QWidget *parent)
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
     setForegroundRole(QPalette::Text);
-    setAccessibleDescription(description);
-    setToolTip(description);
-    // Selectable with the mouse for copying; Tab passes it by.
+    describe();
+    // Selectable for copying, with the mouse or after Tab.
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 int OutputField::textWidth() const
@@ -64,8 +63,32 @@ void OutputField::setValue(const QString &value)
 {
     m_value = value;
     setAccessibleName(value);
-    setToolTip(value.isEmpty() ? m_description : m_description + QStringLiteral(": ") + value);
+    describe();
     fit();
+}
+
+void OutputField::setOtherAbscissa(const QString &abscissa)
+{
+    if (abscissa == m_otherAbscissa)
+        return;
+    m_otherAbscissa = abscissa;
+    QPalette dimmed; // inherits every colour it does not set
+    if (!abscissa.isEmpty()) {
+        const QColor disabled = palette().color(QPalette::Disabled, QPalette::Text);
+        dimmed.setColor(QPalette::Active, QPalette::Text, disabled);
+        dimmed.setColor(QPalette::Inactive, QPalette::Text, disabled);
+    }
+    setPalette(dimmed);
+    describe();
+}
+
+void OutputField::describe()
+{
+    const QString description = m_otherAbscissa.isEmpty()
+        ? m_description
+        : m_description + QStringLiteral(" = ") + m_otherAbscissa;
+    setAccessibleDescription(description);
+    setToolTip(m_value.isEmpty() ? description : description + QStringLiteral(": ") + m_value);
 }
 
 void OutputField::fit()

@@ -24,11 +24,12 @@ private:
     QPointer<QWidget> m_argument;
 };
 
-// An output field: flat, a single-line border, the colours of a text box. A value too wide
-// for the field is shown in a smaller font, down to minimumPointSize, and cut with an
-// ellipsis only when even that is too wide, so that it never reads as a shorter number. The
-// tooltip and the accessible name carry the whole value; Copy (Ctrl+C, context menu) copies
-// it.
+// An output field: flat, a single-line border, the colours of a text box, read-only, reached
+// with Tab. A value too wide for the field is shown in a smaller font, down to
+// minimumPointSize, and cut with an ellipsis only when even that is too wide, so that it never
+// reads as a shorter number. The tooltip and the accessible name carry the whole value; Copy
+// (Ctrl+C, context menu) copies it. A value that belongs to another abscissa than the box's is
+// drawn in the disabled text colour, and its tooltip and description name its abscissa.
 class OutputField : public QLabel
 {
 public:
@@ -40,6 +41,10 @@ public:
     // Shows the value, replacing the last one; empty clears the field.
     void setValue(const QString &value);
     QString value() const { return m_value; }
+    // Marks the value as found at the given abscissa, which the box no longer reads; empty
+    // when the value belongs to the box's abscissa.
+    void setOtherAbscissa(const QString &abscissa);
+    bool showsOtherAbscissa() const { return !m_otherAbscissa.isEmpty(); }
     // The width the text may take.
     int textWidth() const;
 
@@ -52,8 +57,10 @@ protected:
 private:
     void fit();
     void copy() const;
+    void describe();
 
     QString m_description;
+    QString m_otherAbscissa;
     QString m_value;
     bool m_elided = false;
     bool m_fitting = false;

@@ -1,14 +1,17 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "calc/command.h"
 #include "calc/results.h"
 #include "fields.h"
 #include "layout.h"
 #include "platform/error.h"
 #include "platform/locale.h"
+#include "platform/numbers.h"
 #include "qtfiledialog.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,8 +58,10 @@ Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
       lbloutputyprime(outputField(this, "lbloutputyprime", QStringLiteral("Derivative y′ at x"))),
       lbloutputy(outputField(this, "lbloutputy", QStringLiteral("Value y at x"))),
       Label2(place<QLabel>(this, "Label2", QStringLiteral("y(x) = "))),
-      m_dialog(dialog ? std::move(dialog) : std::make_unique<QtFileDialog>(this))
+      m_dialog(dialog ? std::move(dialog) : std::make_unique<QtFileDialog>(this)),
+      m_announcer(new Announcer(this))
 {
+    accessibility::install();
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Form1"));
     QIcon icon;
@@ -74,7 +79,11 @@ Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
     Label1->setArgument(txtx);
     setTabOrder(cmdcalculate, cmdquit);
     setTabOrder(cmdquit, txtx);
+    setTabOrder(txtx, lbloutputyprime);
+    setTabOrder(lbloutputyprime, lbloutputy);
     cmdcalculate->setFocus();
+    txtx->installEventFilter(this);
+    connect(txtx, &QLineEdit::textChanged, this, &Form1::markOtherAbscissa);
 
     connect(cmdcalculate, &QPushButton::clicked, this, &Form1::cmdcalculate_Click);
     connect(cmdquit, &QPushButton::clicked, this, &Form1::cmdquit_Click);
@@ -109,18 +118,65 @@ void Form1::cmdcalculate_Click()
     if (m_calculating)
         return;
     const QScopedValueRollback running(m_calculating, true);
+    const QPointer<QWidget> focused = QApplication::focusWidget();
     calc::Context context {*m_dialog, *this, platform::localeDecimalPoint()};
     try {
         const calc::Outcome outcome = calc::cmdcalculate_Click(context);
         calc::showOutcome(*this, outcome, context.decimalPoint);
-        if (outcome.kind == calc::Outcome::Kind::NoValue)
-            report(QMessageBox::Information, QString::fromStdString(outcome.message));
+        if (outcome.kind == calc::Outcome::Kind::Shown) {
+            m_valuesAt = outcome.xval;
+            m_valuesAtText =
+                QString::fromStdString(platform::formatFree(outcome.xval, context.decimalPoint));
+            m_announcer->announce(
+                QStringLiteral("At x = %1: derivative %2, value %3")
+                    .arg(m_valuesAtText, lbloutputyprime->value(), lbloutputy->value()));
+        } else if (outcome.kind == calc::Outcome::Kind::NoValue) {
+            m_valuesAt.reset();
+        }
+        markOtherAbscissa();
+        QStringList sentences;
+        for (const std::string &sentence : {outcome.abscissaNote, outcome.message})
+            if (!sentence.empty())
+                sentences << QString::fromStdString(sentence);
+        if (!sentences.isEmpty())
+            report(QMessageBox::Information, sentences.join(QLatin1Char(' ')));
     } catch (const platform::Error &e) {
         report(QMessageBox::Warning, QString::fromStdString(e.what()));
     } catch (const std::exception &e) {
         report(QMessageBox::Critical,
                QStringLiteral("The calculation failed unexpectedly: %1").arg(e.what()));
     }
+    // Dialogs and message boxes are gone: the window takes the keyboard again, where it was.
+    // A calculation started from the box leaves its text selected, so that typing replaces it.
+    activateWindow();
+    if (focused && focused->window() == this) {
+        focused->setFocus(Qt::OtherFocusReason);
+        if (focused == txtx)
+            txtx->selectAll();
+    }
+}
+
+void Form1::markOtherAbscissa()
+{
+    bool other = false;
+    if (m_valuesAt) {
+        try {
+            other = platform::val(abscissaText(), platform::localeDecimalPoint()) != *m_valuesAt;
+        } catch (const platform::Error &) {
+            other = true; // a number too large for a double is no abscissa of these values
+        }
+    }
+    const QString abscissa = other ? m_valuesAtText : QString();
+    lbloutputyprime->setOtherAbscissa(abscissa);
+    lbloutputy->setOtherAbscissa(abscissa);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    // A box that is left shows its text from the start: a long "-0.0001" keeps its sign.
+    if (watched == txtx && event->type() == QEvent::FocusOut)
+        txtx->setCursorPosition(0);
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form1::cmdquit_Click()

@@ -7,7 +7,9 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
+class Announcer;
 class ArgumentLabel;
 class OutputField;
 class QLabel;
@@ -15,13 +17,16 @@ class QLineEdit;
 class QPushButton;
 
 // The program's window: "Calculate" runs one calculation on a sample file, "Quit" ends the
-// program, and the two output fields show y' and y at the abscissa typed in the box.
+// program, and the two output fields show y' and y at the abscissa typed in the box. A screen
+// reader is told each result as it is shown; fields whose values were found at another abscissa
+// than the box now reads are dimmed.
 class Form1 : public QWidget, public platform::ResultDisplay
 {
     Q_OBJECT
 
 public:
-    // Tells the user how a calculation ended when it did not end with values shown.
+    // Tells the user how a calculation ended when it did not end with values shown, or how the
+    // box's text was read when it is not exactly one number.
     using Report = std::function<void(QMessageBox::Icon icon, const QString &text)>;
 
     // The window with Qt's file dialog, or with the given one (for tests).
@@ -52,8 +57,15 @@ public slots:
 
 private:
     void report(QMessageBox::Icon icon, const QString &text);
+    // Dims the output fields while the box reads another abscissa than their values'.
+    void markOtherAbscissa();
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     std::unique_ptr<platform::FileDialog> m_dialog;
+    Announcer *const m_announcer;
     Report m_report;
     bool m_calculating = false;
+    // The abscissa of the values the fields show, and as a text in the user's locale.
+    std::optional<double> m_valuesAt;
+    QString m_valuesAtText;
 };

@@ -1,7 +1,58 @@
 #include "qtfiledialog.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
+#include <filesystem>
+
+namespace {
+
+// Qt's file dialog, whose save choice asks its own question before replacing a file.
+class ChoiceDialog : public QFileDialog
+{
+public:
+    ChoiceDialog(QWidget *parent, const QString &sampleFile)
+        : QFileDialog(parent), m_sampleFile(sampleFile)
+    {
+        // Qt's own dialog looks and behaves the same on every desktop, and a path can always
+        // be typed into it.
+        setOption(QFileDialog::DontUseNativeDialog);
+        setOption(QFileDialog::DontConfirmOverwrite);
+    }
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (acceptMode() == AcceptSave && !chosen.isEmpty()) {
+            const QFileInfo target(chosen.constFirst());
+            if (target.exists() && !target.isDir() &&
+                QMessageBox::warning(
+                    this, windowTitle(), replaceQuestion(target.filePath(), m_sampleFile),
+                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+                return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    const QString &m_sampleFile;
+};
+
+} // namespace
+
+QString replaceQuestion(const QString &target, const QString &sampleFile)
+{
+    const QString name = QFileInfo(target).fileName();
+    std::error_code error;
+    if (!sampleFile.isEmpty() &&
+        std::filesystem::equivalent(QFile::encodeName(target).toStdString(),
+                                    QFile::encodeName(sampleFile).toStdString(), error))
+        return QStringLiteral("\"%1\" is the sample file just read. Replace its samples with "
+                              "the results?")
+            .arg(name);
+    return QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(name);
+}
 
 QtFileDialog::QtFileDialog(QWidget *parent) : m_parent(parent) { }
 
@@ -12,7 +63,10 @@ QtFileDialog::~QtFileDialog()
 
 bool QtFileDialog::ShowOpen()
 {
-    return choose(QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
+    if (!choose(QFileDialog::AcceptOpen, QFileDialog::ExistingFile))
+        return false;
+    m_sampleFile = m_fileName;
+    return true;
 }
 
 bool QtFileDialog::ShowSave()
@@ -28,12 +82,8 @@ std::string QtFileDialog::FileName() const
 bool QtFileDialog::choose(QFileDialog::AcceptMode mode, QFileDialog::FileMode fileMode)
 {
     // The dialog is made when it is first needed: making it costs more than showing the window.
-    if (!m_dialog) {
-        m_dialog = new QFileDialog(m_parent);
-        // Qt's own dialog looks and behaves the same on every desktop, and a path can always be
-        // typed into it.
-        m_dialog->setOption(QFileDialog::DontUseNativeDialog);
-    }
+    if (!m_dialog)
+        m_dialog = new ChoiceDialog(m_parent, m_sampleFile);
     m_dialog->setAcceptMode(mode);
     m_dialog->setFileMode(fileMode);
     if (!m_fileName.isEmpty()) {

@@ -44,23 +44,33 @@ TEST(Calculation, FindsTabulatedOrInterpolatedValuesAtTheTypedAbscissa)
     {
         std::string abscissa;
         calc::Point point;
+        std::string note; // how the box was read, when it is not exactly one number
     } cases[] = {
         // on a sample: the tabulated y and the estimated y'
-        {"2", {4, 4}},
-        {"4", {8, 16}},
+        {"2", {4, 4}, ""},
+        {"4", {8, 16}, ""},
         // between samples: forward differences in the body, backward at the end
-        {"2.5", {5, 6.25}},
-        {"3.5", {7, 12.25}},
-        // the abscissa is read by the longest leading number
-        {"  3.5abc", {7, 12.25}},
-        {"abc", {0, 0}},
-        {"1e0", {2, 1}},
+        {"2.5", {5, 6.25}, ""},
+        {" 3.5\t", {7, 12.25}, ""},
+        // the abscissa is read by the longest leading number, and the outcome says so
+        {"  3.5abc",
+         {7, 12.25},
+         "The abscissa \"3.5abc\" was read as 3.5: the rest, \"abc\", is not part of the "
+         "number."},
+        {"2.5.5",
+         {5, 6.25},
+         "The abscissa \"2.5.5\" was read as 2.5: the rest, \".5\", is not part of the number."},
+        {"abc", {0, 0}, "The box holds no number (\"abc\"), so x was read as 0."},
+        {"\u22122.5", {0, 0}, "The box holds no number (\"\u22122.5\"), so x was read as 0."},
+        {" ", {0, 0}, "The box is empty, so x was read as 0."},
+        {"1e0", {2, 1}, ""},
     };
-    for (const auto &[abscissa, point] : cases) {
+    for (const auto &[abscissa, point, note] : cases) {
         OneCalculation run(squares, abscissa);
         const calc::Outcome outcome = run.calculate();
         EXPECT_EQ(outcome.kind, Kind::Shown) << abscissa;
         EXPECT_EQ(outcome.point, point) << abscissa;
+        EXPECT_EQ(outcome.abscissaNote, note) << abscissa;
         // Nothing is shown before the outcome is.
         EXPECT_TRUE(run.display.writes.empty());
     }

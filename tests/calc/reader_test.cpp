@@ -1,5 +1,6 @@
 #include "calc/reader.h"
 #include "support/fakes.h"
+#include "support/tables.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -93,6 +94,8 @@ TEST(Getarray, RejectsFilesThatCannotGiveDerivativesNamingWhereAndWhy)
         // unequal spacing, named at the line where it breaks: the step is (6 - 0) / 3 = 2
         {"0,0\n1,1\n5,5\n6,6\n", {"line 2", "abscissa 1 lies 1 from the one before", "2 apart"}},
         {"0,0\n1.02,1\n2,4\n3,9\n", {"line 2", "equally spaced"}}, // twice the tolerance
+        // blanks at the end of a line are no separator between numbers
+        {"0,0  \n1,1  \n5,5  \n6,6  \n", {"line 2", "equally spaced"}},
         // duplicate and unsorted abscissas break the spacing too
         {"0,0\n0,0\n1,1\n3,9\n", {"line 2", "equally spaced"}},
         {"0,0\n2,4\n1,1\n3,9\n", {"line 2", "equally spaced"}},
@@ -101,24 +104,34 @@ TEST(Getarray, RejectsFilesThatCannotGiveDerivativesNamingWhereAndWhy)
         const std::string message = errorReading(content);
         for (const std::string &word : words)
             EXPECT_THAT(message, HasSubstr(word)) << "reading \"" << content.substr(0, 40) << "\"";
-        // None of these looks written with decimal commas.
+        // None of these looks written with decimal commas, or like a result file.
         EXPECT_THAT(message, testing::Not(HasSubstr("decimal commas")));
+        EXPECT_THAT(message, testing::Not(HasSubstr("result file")));
     }
 }
 
-TEST(Getarray, SaysWhenTheNumbersLookWrittenWithDecimalCommas)
+TEST(Getarray, SaysWhenTheNumbersLookWrittenWithDecimalCommasOrTheFileIsAResultFile)
 {
-    const std::string hint = "\",\" separates numbers and \".\" is the decimal point";
+    const std::string commas = "\",\" separates numbers and \".\" is the decimal point";
+    const std::string results = "It looks like a result file (three numbers on every line";
     const struct
     {
         std::string content;
         std::string words;
+        std::string hint;
     } cases[] = {
-        {"0,5 0,25\n1,0 1,0\n1,5 2,25\n2,0 4,0\n", "line 1: the abscissa 0 lies 0"},
-        {"0,5\t0,25\n1,0\t1,0\n", "line 1"},
-        {"0,5;0,25\n1,0;1,0\n", "\"5;0\" is not a number"},
+        {"0,5 0,25\n1,0 1,0\n1,5 2,25\n2,0 4,0\n", "line 1: the abscissa 0 lies 0", commas},
+        {"0,5\t0,25\n1,0\t1,0\n", "line 1", commas},
+        {"0,5;0,25\n1,0;1,0\n", "\"5;0\" is not a number", commas},
+        // the comma as the line's second character, and the pattern on a later line
+        {"1,5 2,25\n2,0 4,0\n", "line 2", commas},
+        {"1,1\n2,2\n0,5 0,25\n", "line 2", commas},
+        // a result file, with either decimal point
+        {squaresResult, "line 5: the abscissa 8 has no ordinate", results},
+        {"0 0 0\n0,5 0,25 1\n1 1 2\n1,5 2,25 3\n", "line 1", results},
+        {"0 0 0\r\n\r\n1 1 2\r\n2 4 4\r\n3 9 6\r\n", "line 1", results},
     };
-    for (const auto &[content, words] : cases)
+    for (const auto &[content, words, hint] : cases)
         EXPECT_THAT(errorReading(content), AllOf(HasSubstr(words), HasSubstr(hint))) << content;
 }
 

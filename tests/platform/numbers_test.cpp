@@ -78,43 +78,58 @@ TEST(ParseNumber, ThrowsForANumberTooLargeForADouble)
                     ThrowsMessage<Error>(AllOf(HasSubstr(text), HasSubstr("too large"))));
 }
 
-TEST(Val, UsesTheLongestLeadingNumber)
+TEST(Val, UsesTheLongestLeadingNumberAndTellsWhatIsLeft)
 {
-    const Spelling cases[] = {
-        {"2.2", 2.2},
-        // leading blanks and tabs are skipped
-        {"  \t3.5abc", 3.5},
-        {" 3.5 and more", 3.5},
+    const struct
+    {
+        const char *text;
+        double value;
+        const char *number; // the part read as the number
+        const char *rest; // what is left; a text is one number when it is "" and number is not
+    } cases[] = {
+        {"2.2", 2.2, "2.2", ""},
+        // blanks and tabs around the text are skipped
+        {"  \t3.5abc", 3.5, "3.5", "abc"},
+        {" 3.5 and more ", 3.5, "3.5", "and more"},
+        {"\t-2.5 \t", -2.5, "-2.5", ""},
         // "." with digits on either side
-        {".5", 0.5},
-        {"+.5", 0.5},
-        {"5.", 5.0},
-        {"-7.25", -7.25},
+        {".5", 0.5, ".5", ""},
+        {"+.5", 0.5, "+.5", ""},
+        {"5.", 5.0, "5.", ""},
+        {"-7.25", -7.25, "-7.25", ""},
         // e, E, d and D start an exponent only when digits follow
-        {"1e3", 1000.0},
-        {"1E-2", 0.01},
-        {"1d3", 1000.0},
-        {"2D+1", 20.0},
-        {"1e", 1.0},
-        {"1e+", 1.0},
-        {"1ex", 1.0},
-        {"4d", 4.0},
+        {"1e3", 1000.0, "1e3", ""},
+        {"1E-2", 0.01, "1E-2", ""},
+        {"1d3", 1000.0, "1d3", ""},
+        {"2D+1", 20.0, "2D+1", ""},
+        {"1e", 1.0, "1", "e"},
+        {"1e+", 1.0, "1", "e+"},
+        {"1ex", 1.0, "1", "ex"},
+        {"4d", 4.0, "4", "d"},
         // the number ends at the first character that cannot continue it
-        {"1 2", 1.0},
-        {"2.2.3", 2.2},
-        {"3,5", 3.0},
+        {"1 2", 1.0, "1", "2"},
+        {"2.2.3", 2.2, "2.2", ".3"},
+        {"2.22.5", 2.22, "2.22", ".5"},
+        {"3,5", 3.0, "3", ",5"},
         // no number at the start gives 0
-        {"", 0.0},
-        {"abc", 0.0},
-        {"x=2", 0.0},
-        {"-", 0.0},
-        {".", 0.0},
-        {"+.e5", 0.0},
+        {"", 0.0, "", ""},
+        {" \t ", 0.0, "", ""},
+        {"abc", 0.0, "", "abc"},
+        {"x=2", 0.0, "", "x=2"},
+        {"\u22122.5", 0.0, "", "\u22122.5"}, // the typographic minus is no sign
+        {"-", 0.0, "", "-"},
+        {".", 0.0, "", "."},
+        {"+.e5", 0.0, "", "+.e5"},
         // too small for a double: underflows quietly
-        {"1e-999", 0.0},
+        {"1e-999", 0.0, "1e-999", ""},
     };
-    for (const auto &[text, value] : cases)
+    for (const auto &[text, value, number, rest] : cases) {
+        const platform::ValReading reading = platform::readVal(text);
+        EXPECT_EQ(reading.value, value) << '"' << text << '"';
+        EXPECT_EQ(reading.number, number) << '"' << text << '"';
+        EXPECT_EQ(reading.rest, rest) << '"' << text << '"';
         EXPECT_EQ(platform::val(text), value) << '"' << text << '"';
+    }
 }
 
 TEST(Val, TakesADecimalCommaWhereTheLocaleWritesOne)
@@ -140,6 +155,9 @@ TEST(Val, TakesADecimalCommaWhereTheLocaleWritesOne)
         EXPECT_EQ(platform::val(text, ","), withComma) << text;
         EXPECT_EQ(platform::val(text, "."), withPoint) << text;
     }
+    // Where the locale writes a decimal comma, "2,5" is one number; elsewhere it is not.
+    EXPECT_TRUE(platform::readVal("2,5", ",").whole());
+    EXPECT_FALSE(platform::readVal("2,5", ".").whole());
 }
 
 TEST(Val, ThrowsForANumberTooLargeForADouble)

@@ -4,6 +4,7 @@
 #include "ui/form1.h"
 #include "ui/qtfiledialog.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 
 namespace {
 
+using testing::AllOf;
 using testing::HasSubstr;
 
 struct Report
@@ -73,19 +75,46 @@ TEST(Form1, LaysOutItsControlsInTwipsAtNinetySixDotsPerInch)
     EXPECT_EQ(form.childAt(50, 60), form.txtx);
 }
 
-TEST(Form1, TabsThroughButtonsAndTextBoxStartingOnCalculate)
+TEST(Form1, TabsThroughButtonsTextBoxAndOutputFieldsStartingOnCalculate)
 {
     Form1 form;
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     EXPECT_EQ(QApplication::focusWidget(), form.cmdcalculate);
     std::vector<QWidget *> chain;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 5; ++i) {
         chain.push_back(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(chain, (std::vector<QWidget *> {form.cmdcalculate, form.cmdquit, form.txtx}));
+    EXPECT_EQ(chain,
+              (std::vector<QWidget *> {form.cmdcalculate, form.cmdquit, form.txtx,
+                                       form.lbloutputyprime, form.lbloutputy}));
     EXPECT_EQ(QApplication::focusWidget(), form.cmdcalculate);
+}
+
+TEST(Form1, GivesScreenReadersAWindowAWholeLineAndANotificationOfEachResult)
+{
+    Files files;
+    ScriptedWindow window({files.write("samples.txt", squares), files.path("result.txt")});
+    Form1 &form = *window.form;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&form)->role(), QAccessible::Window);
+    // The box's text is one run of attributes, so a reader speaks it whole.
+    QAccessibleTextInterface *box =
+        QAccessible::queryAccessibleInterface(form.txtx)->textInterface();
+    ASSERT_NE(box, nullptr);
+    int start = -1, end = -1;
+    box->attributes(1, &start, &end);
+    EXPECT_EQ(std::pair(start, end), std::pair(0, 3));
+    EXPECT_EQ(box->text(0, box->characterCount()), "2.2");
+
+    auto *announcer = form.findChild<QLabel *>("announcer");
+    ASSERT_NE(announcer, nullptr);
+    QAccessibleInterface *notification = QAccessible::queryAccessibleInterface(announcer);
+    EXPECT_EQ(notification->role(), QAccessible::Notification);
+    form.txtx->setText("2.5");
+    form.cmdcalculate->click();
+    EXPECT_EQ(notification->text(QAccessible::Name), "At x = 2.5: derivative 5.0000, value 6.2500");
+    EXPECT_EQ(announcer->size(), QSize(0, 0));
 }
 
 TEST(Form1, NamesEveryControlForScreenReadersAndInTooltips)
@@ -157,13 +186,64 @@ TEST(Form1, ClearsTheFieldsAndSaysSoWhenNoValueLiesAtTheAbscissa)
     window.form->cmdcalculate->click();
     EXPECT_EQ(window.form->lbloutputy->text(), "4.0000");
 
-    window.form->txtx->setText("12");
+    window.form->txtx->setText("12x");
     window.form->cmdcalculate->click();
     EXPECT_EQ(window.form->lbloutputyprime->text(), "");
     EXPECT_EQ(window.form->lbloutputy->text(), "");
+    // One box says both how the abscissa was read and that nothing lies there.
     ASSERT_EQ(window.reports.size(), 1u);
     EXPECT_EQ(window.reports[0].icon, QMessageBox::Information);
-    EXPECT_TRUE(window.reports[0].text.contains("x = 12")) << window.reports[0].text.toStdString();
+    EXPECT_THAT(window.reports[0].text.toStdString(),
+                AllOf(HasSubstr("\"12x\" was read as 12: the rest, \"x\""),
+                      HasSubstr("No value at x = 12:")));
+}
+
+TEST(Form1, SaysHowABoxThatHoldsNoSingleNumberWasReadAfterShowingTheValues)
+{
+    Files files;
+    const std::string samples = files.write("samples.txt", squares);
+    ScriptedWindow window({samples, files.path("result.txt")});
+    window.form->txtx->setText("abc");
+    window.form->setReport([&](QMessageBox::Icon icon, const QString &text) {
+        EXPECT_EQ(window.form->lbloutputy->text(), "0.0000"); // shown before the box
+        window.reports.push_back({icon, text});
+    });
+    window.form->cmdcalculate->click();
+    ASSERT_EQ(window.reports.size(), 1u);
+    EXPECT_EQ(window.reports[0].icon, QMessageBox::Information);
+    EXPECT_EQ(window.reports[0].text, "The box holds no number (\"abc\"), so x was read as 0.");
+}
+
+TEST(Form1, DimsValuesFoundAtAnotherAbscissaThanTheBoxReads)
+{
+    Files files;
+    const std::string samples = files.write("samples.txt", squares);
+    ScriptedWindow window({samples, files.path("result.txt"), std::nullopt});
+    Form1 &form = *window.form;
+    form.txtx->setText("2.5");
+    form.cmdcalculate->click();
+    const QColor normal = form.lbloutputy->palette().color(QPalette::Active, QPalette::Text);
+    const QColor disabled = form.lbloutputy->palette().color(QPalette::Disabled, QPalette::Text);
+    ASSERT_NE(normal, disabled);
+    // Typing another abscissa, and cancelling the next calculation, leaves the values dimmed
+    // and named by their abscissa; the box reading 2.5 again, in any spelling, undims them.
+    const struct
+    {
+        QString typed;
+        bool dimmed;
+    } steps[] = {{"3", true}, {"", true}, {"2.50", false}, {"2.5abc", false}, {"1e999", true}};
+    for (const auto &[typed, dimmed] : steps) {
+        form.txtx->setText(typed);
+        form.cmdcalculate->click();
+        for (const OutputField *field : {form.lbloutputyprime, form.lbloutputy}) {
+            EXPECT_EQ(field->palette().color(QPalette::Active, QPalette::Text),
+                      dimmed ? disabled : normal)
+                << typed.toStdString();
+            EXPECT_EQ(field->accessibleDescription().endsWith(" at x = 2.5"), dimmed);
+        }
+    }
+    EXPECT_EQ(form.lbloutputy->toolTip(), "Value y at x = 2.5: 6.2500");
+    EXPECT_EQ(form.lbloutputy->text(), "6.2500");
 }
 
 TEST(Form1, EndsQuietlyWhenTheOpenChoiceIsCancelled)
@@ -193,6 +273,12 @@ TEST(Form1, CalculatesOnEnterInTheBoxTypedAsPeopleDo)
         EXPECT_EQ(window.form->txtx->text(), "2.5");
         EXPECT_EQ(window.form->lbloutputyprime->text(), "5.0000");
         EXPECT_EQ(window.form->lbloutputy->text(), "6.2500");
+        // The focus is back in the box, its text selected: the next abscissa replaces it.
+        EXPECT_EQ(QApplication::focusWidget(), window.form->txtx);
+        EXPECT_EQ(window.form->txtx->selectedText(), "2.5");
+        // Left, the box shows its text from the start.
+        QTest::keyClick(window.form->txtx, Qt::Key_Tab);
+        EXPECT_EQ(window.form->txtx->cursorPosition(), 0);
     }
 }
 
@@ -281,6 +367,7 @@ TEST(Form1, TakesADecimalCommaWhereTheLocaleWritesOne)
     QLocale::setDefault(before);
     EXPECT_EQ(window.form->lbloutputyprime->text(), "5,0000");
     EXPECT_EQ(window.form->lbloutputy->text(), "6,2500");
+    EXPECT_TRUE(window.reports.empty()); // "2,5" is one number there
     EXPECT_EQ(Files::read(files.path("result.txt")), squaresResult); // no decimals to write
 }
 
@@ -402,13 +489,15 @@ ModalDriver::Step typeInto(Typing &seen, const std::string &typed)
     };
 }
 
-// Records the message box's text and presses its button.
+// Records the message box's text, and whether No is its default, and presses its button.
 ModalDriver::Step answer(std::string &text, QMessageBox::StandardButton button)
 {
     return [&text, button](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         ASSERT_NE(box, nullptr) << "a message box was expected";
         text = box->text().toStdString();
+        if (box->defaultButton() == box->button(QMessageBox::No))
+            text += " [No]";
         QTimer::singleShot(0, box->button(button), &QAbstractButton::click);
     };
 }
@@ -466,15 +555,17 @@ TEST(Form1, AsksBeforeReplacingWhenEnterAcceptsTheOfferedName)
     RealWindow window;
     Typing open, save;
     std::string confirmation;
-    // Enter alone in the save choice takes the input file's name: No keeps it, and Escape
-    // then cancels the calculation.
+    // Enter alone in the save choice takes the input file's name: the question says that it
+    // is the sample file, No (the default) keeps it, and Escape then cancels the calculation.
     ModalDriver driver({typeInto(open, samples), typeInto(save, ""),
                         answer(confirmation, QMessageBox::No), [](QWidget *modal) {
                             QTest::keyClick(modal, Qt::Key_Escape);
                         }});
     EXPECT_TRUE(driver.run([&] { window.form.cmdcalculate->click(); }));
     EXPECT_EQ(driver.stepsTaken(), 4u);
-    EXPECT_THAT(confirmation, HasSubstr("samples.txt already exists"));
+    EXPECT_EQ(confirmation,
+              "\"samples.txt\" is the sample file just read. Replace its samples "
+              "with the results? [No]");
     EXPECT_EQ(Files::read(samples), squares);
     EXPECT_TRUE(window.reports.empty());
     EXPECT_EQ(window.form.lbloutputy->text(), "");
@@ -492,9 +583,40 @@ TEST(Form1, ReplacesAFileOnlyWhenTheUserConfirms)
     ModalDriver driver(
         {typeInto(open, samples), typeInto(save, result), answer(confirmation, QMessageBox::Yes)});
     EXPECT_TRUE(driver.run([&] { window.form.cmdcalculate->click(); }));
-    EXPECT_THAT(confirmation, HasSubstr("result.txt already exists"));
+    EXPECT_EQ(confirmation, "result.txt already exists.\nDo you want to replace it? [No]");
     EXPECT_EQ(Files::read(result), squaresResult);
     EXPECT_EQ(window.form.lbloutputy->text(), "12.2500");
+}
+
+} // namespace
+
+namespace {
+
+TEST(ReplaceQuestion, NamesTheSampleFileUnderAnyPath)
+{
+    Files files;
+    const QString samples = QString::fromStdString(files.write("samples.txt", squares));
+    const QString other = QString::fromStdString(files.write("other.txt", squares));
+    const QString link = QString::fromStdString(files.path("link.txt"));
+    ASSERT_TRUE(QFile::link(samples, link));
+    const QString sampleQuestion =
+        "\"%1\" is the sample file just read. Replace its samples with the results?";
+    const struct
+    {
+        QString target;
+        QString sampleFile;
+        QString question;
+    } cases[] = {
+        {samples, samples, sampleQuestion.arg("samples.txt")},
+        {QString::fromStdString(files.folder()) + "/./samples.txt", samples,
+         sampleQuestion.arg("samples.txt")},
+        {link, samples, sampleQuestion.arg("link.txt")},
+        // a copy is another file
+        {other, samples, "other.txt already exists.\nDo you want to replace it?"},
+        {samples, "", "samples.txt already exists.\nDo you want to replace it?"},
+    };
+    for (const auto &[target, sampleFile, question] : cases)
+        EXPECT_EQ(replaceQuestion(target, sampleFile), question) << target.toStdString();
 }
 
 } // namespace

@@ -1,0 +1,173 @@
+#include "accessibility.h"
+
+#include <QAccessibleWidget>
+#include <QLineEdit>
+
+namespace {
+
+constexpr const char *announcerName = "announcer";
+
+// The announcer: a notification whose name is the sentence.
+class NotificationInterface : public QAccessibleWidget
+{
+public:
+    explicit NotificationInterface(QLabel *label)
+        : QAccessibleWidget(label, QAccessible::Notification)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// A line edit whose text is one run of attributes; otherwise as Qt reports line edits.
+class LineEditInterface : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface
+{
+public:
+    explicit LineEditInterface(QLineEdit *edit) : QAccessibleWidget(edit, QAccessible::EditableText)
+    { }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = !edit()->isReadOnly();
+        state.readOnly = edit()->isReadOnly();
+        state.selectableText = true;
+        return state;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return edit()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    void setText(QAccessible::Text t, const QString &text) override
+    {
+        if (t == QAccessible::Value)
+            edit()->setText(text);
+        else
+            QAccessibleWidget::setText(t, text);
+    }
+
+    // QAccessibleTextInterface
+    void selection(int index, int *start, int *end) const override
+    {
+        *start = *end = 0;
+        if (index == 0 && edit()->hasSelectedText()) {
+            *start = static_cast<int>(edit()->selectionStart());
+            *end = *start + static_cast<int>(edit()->selectionLength());
+        }
+    }
+    int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { edit()->deselect(); }
+    void setSelection(int, int start, int end) override
+    {
+        edit()->setSelection(start, end - start);
+    }
+    int cursorPosition() const override { return edit()->cursorPosition(); }
+    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+    QString text(int start, int end) const override
+    {
+        return edit()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(edit()->text().size()); }
+    QRect characterRect(int offset) const override
+    {
+        // Where the character would stand with the text scrolled to its start.
+        const QFontMetrics metrics(edit()->font());
+        const QString text = edit()->text();
+        const QRect area = edit()->contentsRect();
+        const int left = area.left() + metrics.horizontalAdvance(text.left(offset));
+        const int width = offset < text.size() ? metrics.horizontalAdvance(text.at(offset)) : 1;
+        const QRect rect(left, area.top(), width, area.height());
+        return {edit()->mapToGlobal(rect.topLeft()), rect.size()};
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        const QPoint local = edit()->mapFromGlobal(point);
+        for (int i = 0; i < characterCount(); ++i)
+            if (local.x() < edit()->mapFromGlobal(characterRect(i).topRight()).x())
+                return i;
+        return -1;
+    }
+    void scrollToSubstring(int start, int end) override
+    {
+        edit()->setCursorPosition(end);
+        edit()->setCursorPosition(start);
+    }
+    QString attributes(int, int *start, int *end) const override
+    {
+        // A line edit has no attributes: one run over the whole text.
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+    // QAccessibleEditableTextInterface
+    void deleteText(int start, int end) override { replaceText(start, end, {}); }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
+    void replaceText(int start, int end, const QString &text) override
+    {
+        edit()->setText(edit()->text().replace(start, end - start, text));
+    }
+
+private:
+    QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }
+};
+
+QAccessibleInterface *factory(const QString &key, QObject *object)
+{
+    if (key == QLatin1String("Form1"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (key == QLatin1String("QLineEdit"))
+        return new LineEditInterface(static_cast<QLineEdit *>(object));
+    if (key == QLatin1String("QLabel") && object->objectName() == QLatin1String(announcerName))
+        return new NotificationInterface(static_cast<QLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+namespace accessibility {
+
+void install()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(factory);
+        return true;
+    }();
+    (void)installed;
+}
+
+} // namespace accessibility
+
+Announcer::Announcer(QWidget *parent) : QLabel(parent)
+{
+    setObjectName(announcerName);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+void Announcer::announce(const QString &sentence)
+{
+    setText(sentence);
+    hide();
+    show();
+}
