@@ -1,34 +1,52 @@
-# Installs the Debian packages that tabderiv needs to build and test, when any is missing.
-# Sourced by run.sh and test.sh.
+# Installs the Debian packages that tabderiv needs, when any is missing. Sourced by the scripts.
+# What building and testing the program needs is listed once, as the Build-Depends of
+# debian/control; a script names only what it needs besides (benchmarks, fuzzing, checks).
 
-tabderiv_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libfontconfig-dev libgtest-dev
-    libgmock-dev libbenchmark-dev libx11-dev)
+# 0 leaves the program's build dependencies out (for a script that builds the calculation
+# alone).
+tabderiv_build_deps=1
 
+# Runs a command as root: directly, or through sudo.
+tabderiv_as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        env DEBIAN_FRONTEND=noninteractive "$@"
+    elif command -v sudo >/dev/null; then
+        # env, so that the setting reaches apt-get through sudo too.
+        sudo env DEBIAN_FRONTEND=noninteractive "$@"
+    else
+        echo "Missing packages: run this script as root, or install sudo." >&2
+        return 1
+    fi
+}
+
+# Installs the build dependencies and the packages named as arguments that are missing.
 tabderiv_install_missing() {
-    local missing=()
-    local package
-    for package in "${tabderiv_packages[@]}" "$@"; do
+    local missing=() package
+    # dpkg-dev reads the build dependencies.
+    for package in dpkg-dev "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$package")
     done
-    [ ${#missing[@]} -eq 0 ] && return 0
-
-    local sudo=()
-    if [ "$(id -u)" -ne 0 ]; then
-        command -v sudo >/dev/null || {
-            echo "Missing packages: ${missing[*]}; install them as root." >&2
-            return 1
-        }
-        sudo=(sudo)
+    local build_deps_missing=0
+    if [ "$tabderiv_build_deps" -eq 1 ] &&
+        ! { command -v dpkg-checkbuilddeps >/dev/null && dpkg-checkbuilddeps 2>/dev/null; }; then
+        build_deps_missing=1
     fi
-    echo "Installing ${missing[*]}"
-    # env, so that the setting reaches apt-get through sudo too.
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-        --no-install-recommends "${missing[@]}"
+    [ ${#missing[@]} -eq 0 ] && [ "$build_deps_missing" -eq 0 ] && return 0
+
+    echo "Installing ${missing[*]}${missing[*]:+ and }the build dependencies of debian/control"
+    tabderiv_as_root apt-get update -qq
+    if [ ${#missing[@]} -gt 0 ]; then
+        tabderiv_as_root apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    fi
+    if [ "$tabderiv_build_deps" -eq 1 ]; then
+        tabderiv_as_root apt-get build-dep -y -qq --no-install-recommends ./
+    fi
 }
 
+# Builds the program and its tests (the dev preset), or the given preset.
 tabderiv_build() {
-    cmake --preset dev >/dev/null
-    cmake --build --preset dev -j 2
+    local preset=${1:-dev}
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j 2
 }

@@ -21,7 +21,7 @@ done
 
 packages=(cmake ninja-build g++ clang-14)
 [ "$cross" -eq 1 ] && packages+=(g++-aarch64-linux-gnu g++-i686-linux-gnu qemu-user)
-tabderiv_packages=() # the calculation alone needs none of the program's packages
+tabderiv_build_deps=0 # the calculation alone needs none of the program's packages
 tabderiv_install_missing "${packages[@]}"
 
 top=$PWD

@@ -8,13 +8,13 @@ cd "$(dirname "$0")/.."
 source scripts/deps.sh
 runs=${1:-10}
 
-tabderiv_install_missing xvfb xauth
-tabderiv_build >/dev/null
+tabderiv_install_missing xvfb xauth libbenchmark-dev libx11-dev
+tabderiv_build bench >/dev/null
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     XDG_RUNTIME_DIR=$(mktemp -d)
     export XDG_RUNTIME_DIR
     trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 fi
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-    build/bench/startup_probe --runs "$runs" build/bench/emptywindow build/bench/textwindow \
-    build/ui/tabderiv
+    build-bench/bench/startup_probe --runs "$runs" build-bench/bench/emptywindow build-bench/bench/textwindow \
+    build-bench/ui/tabderiv

@@ -65,8 +65,8 @@ Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Form1"));
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/16x16/tabderiv.png"));
-    icon.addFile(QStringLiteral(":/icons/32x32/tabderiv.png"));
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/tabderiv.png").arg(size));
     setWindowIcon(icon);
     setFont(layout::font());
     setFixedSize(layout::clientSize(logicalDpiX()));
