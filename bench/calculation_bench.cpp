@@ -8,12 +8,12 @@
 #include "calc/interpolation.h"
 #include "calc/reader.h"
 #include "calc/results.h"
+#include "calc/table.h"
 #include "calc/writer.h"
-#include "platform/rules.h"
+#include "platform/textinput.h"
 #include "ratios.h"
 #include "support/fakes.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
 #include <cstdio>
@@ -30,13 +30,11 @@ class RunFiles
 public:
     RunFiles()
     {
-        if (!m_dir.isValid())
-            throw std::runtime_error("cannot create a temporary folder");
         // y = sin x at x = 0, 0.04, ...: as many samples as a table holds, written as a
         // user's tool would.
         std::string text;
         char line[64];
-        for (int i = 0; i < platform::rules::mostSamples; ++i) {
+        for (int i = 0; i < calc::mostSamples; ++i) {
             const double x = i * 0.04;
             std::snprintf(line, sizeof line, "%.2f, %.15g\n", x, std::sin(x));
             text += line;
@@ -48,8 +46,8 @@ public:
         inputBytes = text.size();
     }
 
-    QTemporaryDir m_dir;
-    const std::string folder = m_dir.path().toStdString();
+    Files m_files;
+    const std::string folder = m_files.folder();
     const std::string input = folder + "/samples.txt";
     const std::string output = folder + "/result.txt";
     const std::string floorOutput = folder + "/floor.txt";
@@ -129,7 +127,7 @@ bool replaceFloor(const std::string &bytes)
 void CalculationFloor(benchmark::State &state)
 {
     const std::string bytes(files().outputBytes, '1');
-    std::vector<char> buffer(platform::rules::blockSize);
+    std::vector<char> buffer(platform::TextInput::blockSize);
     for (auto _ : state) {
         if (!readFloor(buffer) || !replaceFloor(bytes))
             return fail(state, "the bare file calls failed");
@@ -174,13 +172,13 @@ void Reader(benchmark::State &state)
 
 bool isSeparator(char c)
 {
-    return platform::rules::separators.find(c) != std::string_view::npos;
+    return platform::syntax::isSeparator(c);
 }
 
 // Opens, reads and closes the same file as the reader, and only counts the fields.
 void ReaderFloor(benchmark::State &state)
 {
-    std::vector<char> buffer(platform::rules::blockSize);
+    std::vector<char> buffer(platform::TextInput::blockSize);
     for (auto _ : state) {
         const int in = ::open(files().input.c_str(), O_RDONLY | O_CLOEXEC);
         if (in < 0)

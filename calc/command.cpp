@@ -24,7 +24,7 @@ std::string noValueMessage(const Table &table, double xval)
     std::string message = "No value at x = " + messageNumber(xval) + ": the table runs from " +
         messageNumber(first) + " to " + messageNumber(last);
     if (xval > std::min(first, last) && xval < std::max(first, last))
-        return message + ", and " + std::string(platform::rules::interpolationRule) + ".";
+        return message + ", and " + std::string(interpolationRule) + ".";
     return message + ".";
 }
 

@@ -1,7 +1,6 @@
 #include "reader.h"
 
 #include "platform/numbers.h"
-#include "platform/rules.h"
 #include "platform/textinput.h"
 
 #include <cmath>
@@ -11,8 +10,6 @@ namespace calc {
 namespace {
 
 using platform::messageNumber;
-using platform::rules::fewestSamples;
-using platform::rules::spacingTolerance;
 
 // Reads the samples of the open file into the table and checks them.
 void readSamples(platform::TextInput &file, Slots &x, Slots &y, int &length, double &step)

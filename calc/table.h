@@ -1,18 +1,32 @@
 #pragma once
 
 #include "platform/error.h"
-#include "platform/rules.h"
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace calc {
 
 using platform::Error;
 
+// The rules of a table of samples:
+// - A table holds fewestSamples to mostSamples samples.
+// - They are equally spaced, ascending or descending: every distance between neighbouring
+//   abscissas lies within spacingTolerance (a share of the spacing) of the spacing
+//   (x[n - 1] - x[0]) / (n - 1).
+// - Values between samples are interpolated in ascending tables only; a descending table shows
+//   the values on its samples.
+// The derivative rules need four samples: with fewer they read empty slots as samples.
+inline constexpr int fewestSamples = 4;
+inline constexpr int mostSamples = 101;
+inline constexpr double spacingTolerance = 0.01;
+inline constexpr std::string_view interpolationRule =
+    "values between samples are interpolated in ascending tables only";
+
 // The number of slots of each array of the sample table (indices 0 to 100), and so the most
 // samples one calculation can hold.
-inline constexpr int slotCount = platform::rules::mostSamples;
+inline constexpr int slotCount = mostSamples;
 
 // One array of the sample table. Every slot holds 0 until it is set. An index outside 0 to 100
 // throws Error, for reads and writes alike.

@@ -12,6 +12,11 @@
 #include <fstream>
 #include <sstream>
 
+std::string straddlingSeed()
+{
+    return "2.5\n" + straddlingSamples();
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     static const Files files;
@@ -58,8 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             violated("result line \"" + line + "\"");
         ++count;
     }
-    if (count < platform::rules::fewestSamples || count > platform::rules::mostSamples ||
-        after.back() != '\n')
+    if (count < calc::fewestSamples || count > calc::mostSamples || after.back() != '\n')
         violated("result file of " + std::to_string(count) + " lines");
     return 0;
 }

@@ -7,6 +7,11 @@
 #include <cstdint>
 #include <fstream>
 
+std::string straddlingSeed()
+{
+    return straddlingSamples();
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     static const Files files;
@@ -21,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     } catch (const calc::Error &) {
         return 0;
     }
-    if (t.length < platform::rules::fewestSamples || t.length > platform::rules::mostSamples)
+    if (t.length < calc::fewestSamples || t.length > calc::mostSamples)
         violated("length " + std::to_string(t.length));
     if (!std::isfinite(t.step) || t.step == 0)
         violated("step not finite or zero");

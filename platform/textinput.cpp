@@ -2,7 +2,6 @@
 
 #include "error.h"
 #include "numbers.h"
-#include "rules.h"
 
 #include <algorithm>
 #include <array>
@@ -17,22 +16,31 @@ namespace platform {
 
 namespace {
 
-using rules::blockSize;
 // No number needs more characters than this; a longer field is rejected without reading it
 // past the block in which it grows too long.
-using rules::longestField;
+using syntax::longestField;
 
 // Which bytes separate fields.
 constexpr std::array<bool, 256> separators = [] {
     std::array<bool, 256> table {};
-    for (const char c : rules::separators)
-        table[static_cast<unsigned char>(c)] = true;
+    for (int c = 0; c < 256; ++c)
+        table[static_cast<std::size_t>(c)] = syntax::isSeparator(c);
     return table;
 }();
 
 bool isSeparator(char c)
 {
     return separators[static_cast<unsigned char>(c)];
+}
+
+bool isBlank(int c)
+{
+    return c > 0 && syntax::blanks.find(static_cast<char>(c)) != std::string_view::npos;
+}
+
+bool isLineBreak(int c)
+{
+    return c > 0 && syntax::lineBreaks.find(static_cast<char>(c)) != std::string_view::npos;
 }
 
 } // namespace
@@ -73,10 +81,17 @@ TextInput::TextInput(const std::string &path)
         throw Error("Cannot read \"" + path +
                     "\": it is not a regular file (a pipe, a device or a socket).");
     }
-    // A UTF-8 byte-order mark says nothing about the numbers.
-    if (peek() == 0xEF && m_end - m_pos >= 3 && static_cast<unsigned char>(m_buffer[1]) == 0xBB &&
-        static_cast<unsigned char>(m_buffer[2]) == 0xBF)
-        m_pos += 3;
+    // A UTF-8 byte-order mark says nothing about the numbers. Reading the first block may fail,
+    // and no destructor closes the file of a constructor that throws.
+    try {
+        if (peek() == 0xEF && m_end - m_pos >= 3 &&
+            static_cast<unsigned char>(m_buffer[1]) == 0xBB &&
+            static_cast<unsigned char>(m_buffer[2]) == 0xBF)
+            m_pos += 3;
+    } catch (const Error &) {
+        close();
+        throw;
+    }
 }
 
 TextInput::~TextInput()
@@ -114,9 +129,9 @@ void TextInput::skipSeparators()
 {
     for (;;) {
         const int c = peek();
-        if (c == ' ' || c == '\t') {
+        if (isBlank(c)) {
             advance();
-        } else if (c == '\n' || c == '\r' || c == -1) {
+        } else if (isLineBreak(c) || c == -1) {
             if (m_commaPending)
                 fail(m_line, "a comma with no number after it.");
             if (c == -1)
@@ -126,7 +141,7 @@ void TextInput::skipSeparators()
                 advance();
             ++m_line;
             m_fieldSinceComma = false;
-        } else if (c == ',') {
+        } else if (c == syntax::comma) {
             if (!m_fieldSinceComma)
                 fail(m_line, "a comma with no number before it.");
             advance();

@@ -1,16 +1,45 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
 
+// The syntax of a sample file:
+// - A sample file is a list of numbers, read two at a time as pairs x, y. Any layout reads
+//   alike: one pair per line, one number per line, or any other.
+// - Fields are separated by blanks (blank and tab), line breaks (LF, CRLF or CR) and commas. A
+//   comma needs a number on its own line on both sides of it. Blank lines and blanks at the
+//   end of a line are fine; a UTF-8 byte-order mark at the start of the file is skipped.
+// - A number is an optional sign, digits with an optional "." fraction and an optional
+//   exponent (e or E, an optional sign, digits). "." is the decimal point whatever the locale.
+//   A field is at most longestField characters long.
+namespace platform::syntax {
+
+inline constexpr std::string_view blanks = " \t";
+inline constexpr std::string_view lineBreaks = "\n\r";
+inline constexpr char comma = ',';
+inline constexpr std::size_t longestField = 1000;
+
+// True for every character that ends a field.
+constexpr bool isSeparator(int c)
+{
+    return c == comma || (c > 0 && blanks.find(static_cast<char>(c)) != std::string_view::npos) ||
+        (c > 0 && lineBreaks.find(static_cast<char>(c)) != std::string_view::npos);
+}
+
+} // namespace platform::syntax
+
 namespace platform {
 
-// Numbers read one field at a time from a sample file, by the rules of platform/rules.h; every
-// field is a number as parseNumber() reads it.
+// Numbers read one field at a time from a sample file, by the syntax above; every field is a
+// number as parseNumber() reads it.
 class TextInput
 {
 public:
+    // The file is read in blocks of this many bytes as the fields are asked for, never whole.
+    static constexpr std::size_t blockSize = 64 * 1024;
+
     // Opens the file. Throws Error when it cannot be opened for reading or is not a regular
     // file (a folder, a pipe, a device): opening never waits for a writer.
     explicit TextInput(const std::string &path);

@@ -6,12 +6,6 @@
 
 namespace platform {
 
-namespace {
-
-constexpr std::size_t blockSize = 64 * 1024;
-
-} // namespace
-
 std::string afterFailedWrite(const std::string &path, bool existed)
 {
     if (!existed)

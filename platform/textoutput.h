@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -21,8 +22,10 @@ public:
     TextOutput(const TextOutput &) = delete;
     TextOutput &operator=(const TextOutput &) = delete;
 
-    // Writes the values on one line, separated by blanks and ended by a line feed. Lines are
-    // gathered and handed to the file 64 KiB at a time, and at commit().
+    // Lines are gathered and handed to the file in blocks of this many bytes, and at commit().
+    static constexpr std::size_t blockSize = 64 * 1024;
+
+    // Writes the values on one line, separated by blanks and ended by a line feed.
     void printLine(std::initializer_list<std::string_view> values);
     // Puts the file in place of the target. Throws Error when the file cannot be completed.
     void commit();

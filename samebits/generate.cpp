@@ -4,8 +4,8 @@
 // abscissas, abscissas on samples, between them and outside, and values that fall near a
 // rounding half of the fourth decimal. The generator runs on one machine only; every build
 // reads the same files.
+#include "calc/table.h"
 #include "platform/numbers.h"
-#include "platform/rules.h"
 
 #include <cmath>
 #include <cstdint>
@@ -54,7 +54,7 @@ int main(int argc, char **argv)
     const int count = std::stoi(argv[2]);
     const double steps[] = {0.1, 0.2, 0.5, 1, 0.04, 1e-3, 1e3, 0.3, 1e-6, 7.5};
     for (int k = 0; k < count; ++k) {
-        const int n = integer(platform::rules::fewestSamples, platform::rules::mostSamples);
+        const int n = integer(calc::fewestSamples, calc::mostSamples);
         const double h = steps[integer(0, 9)] * (uniform() < 0.2 ? -1 : 1);
         const double x0 = uniform() < 0.5 ? 0.0 : between(-1000, 1000) * h;
         const double magnitude = std::pow(10.0, integer(-8, 8));

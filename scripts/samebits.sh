@@ -49,7 +49,7 @@ fi
 
 build() { # folder compiler flags cmake-arguments
     # shellcheck disable=SC2086
-    cmake -S . -B "$work/$1" -G Ninja -DTABDERIV_WITHOUT_QT=ON -DTABDERIV_WERROR=ON \
+    cmake -S . -B "$work/$1" -G Ninja -DTABDERIV_CALC_ONLY=ON -DTABDERIV_WERROR=ON \
         -DCMAKE_BUILD_TYPE=None -DCMAKE_CXX_COMPILER="$2" -DCMAKE_CXX_FLAGS="$3" $4 >/dev/null
     cmake --build "$work/$1" -j 2 >/dev/null
 }

@@ -1,5 +1,6 @@
 // Hostile input and failing disks: every fault ends in a clear error, and no file is lost.
 #include "calc/command.h"
+#include "platform/textinput.h"
 #include "support/fakes.h"
 #include "support/tables.h"
 
@@ -17,7 +18,7 @@
 namespace {
 
 using namespace std::string_literals;
-using platform::rules::blockSize;
+using platform::TextInput;
 using testing::AllOf;
 using testing::HasSubstr;
 
@@ -64,7 +65,7 @@ TEST(Faults, AFullDiskLeavesTheOldResultFileIntact)
                       HasSubstr("of 31 bytes reached the disk (file too large)"),
                       HasSubstr("\"result.txt\" was left as it was")));
     EXPECT_EQ(Files::read(output), "the old result\n");
-    EXPECT_EQ(files.entries(), (QStringList {"result.txt", "samples.txt"}));
+    EXPECT_EQ(files.entries(), (std::vector<std::string> {"result.txt", "samples.txt"}));
 }
 
 TEST(Faults, RefusesResultPathsThatCannotBeWritten)
@@ -153,14 +154,14 @@ TEST(Faults, NamesAFolderThatCannotBeWrittenAndWhy)
     Files files;
     const std::string input = files.write("samples.txt", squares);
     const std::string locked = files.path("locked");
-    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(locked)));
+    ASSERT_TRUE(std::filesystem::create_directory(locked));
     ScriptedDialog dialog({input, locked + "/result.txt"});
     const auto [message, why] = inReadOnlyFolder(files, locked, dialog);
     ::chmod(locked.c_str(), 0700);
     ASSERT_TRUE(message.has_value()) << "the calculation could not be run in a read-only folder";
     EXPECT_THAT(*message,
                 HasSubstr("the folder \"" + locked + "\" cannot be written (" + why + ")."));
-    EXPECT_TRUE(QDir(QString::fromStdString(locked)).isEmpty());
+    EXPECT_TRUE(Files::list(locked).empty());
 }
 
 // A dialog whose chosen input file is deleted before it can be opened.
@@ -181,7 +182,7 @@ TEST(Faults, NamesAnInputFileThatVanishedAfterTheChoice)
     Files files;
     VanishingDialog dialog({files.write("samples.txt", squares), files.path("result.txt")});
     EXPECT_THAT(calculate(dialog), AllOf(HasSubstr("Cannot open"), HasSubstr("samples.txt")));
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(files.path("result.txt"))));
+    EXPECT_FALSE(Files::exists(files.path("result.txt")));
 }
 
 TEST(Faults, NamesAnInputFileThatFailsWhileBeingRead)
@@ -190,7 +191,7 @@ TEST(Faults, NamesAnInputFileThatFailsWhileBeingRead)
     Files files;
     ScriptedDialog dialog({"/proc/self/mem", files.path("result.txt")});
     EXPECT_THAT(calculate(dialog), HasSubstr("Cannot read \"mem\": Input/output error"));
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(files.path("result.txt"))));
+    EXPECT_FALSE(Files::exists(files.path("result.txt")));
 }
 
 TEST(Faults, RefusesANamedPipeAsSampleFileWithoutWaitingForIt)
@@ -218,8 +219,7 @@ TEST(Faults, RefusesHostileSampleFilesWithAClearMessage)
     } cases[] = {
         {"\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s, "is not a number"},
         {"0,0\n1,\0\0\0\n"s, "line 2: \"???\" is not a number"},
-        {"0,0\n1," + std::string(1'000'000, '5') + "\n",
-         "longer than " + std::to_string(platform::rules::longestField)},
+        {"0,0\n1," + std::string(1'000'000, '5') + "\n", "longer than 1000 characters"},
         {"0,0\n1,\xff\xfe\n", "line 2"},
         {"0,0\n1,1e400\n", "too large"},
         {"0,0\n1,0x10\n", "\"0x10\" is not a number"},
@@ -232,21 +232,22 @@ TEST(Faults, RefusesHostileSampleFilesWithAClearMessage)
         Files files;
         ScriptedDialog dialog({files.write("samples.txt", content), files.path("result.txt")});
         EXPECT_THAT(calculate(dialog), HasSubstr(words));
-        EXPECT_FALSE(QFile::exists(QString::fromStdString(files.path("result.txt"))));
+        EXPECT_FALSE(Files::exists(files.path("result.txt")));
     }
 }
 
-TEST(Faults, StopsEarlyInAHundredMegabyteFile)
+TEST(Faults, StopsEarlyInALongFile)
 {
+    // Sixteen blocks of one field that never ends, and of more pairs than a table holds: the
+    // reader stops in the first block.
     Files files;
-    const std::size_t size = 100'000'000;
+    const std::size_t size = 16 * TextInput::blockSize;
     const std::string digits = files.write("digits.txt", std::string(size, '7'));
     std::string lines;
     lines.reserve(size);
     while (lines.size() < size)
         lines += "1\n";
     const std::string pairs = files.write("pairs.txt", lines);
-    lines = {};
 
     for (const auto &[path, words] :
          {std::pair {digits, "longer than 1000"s}, std::pair {pairs, "101 is the most"s}}) {
@@ -254,9 +255,34 @@ TEST(Faults, StopsEarlyInAHundredMegabyteFile)
         const long long before = bytesRead();
         ASSERT_GE(before, 0) << "/proc/self/io is not readable";
         EXPECT_THAT(calculate(dialog), HasSubstr(words));
-        // The first block, the same block once more for the decimal comma hint, and the
-        // count itself.
-        EXPECT_LE(bytesRead() - before, static_cast<long long>(2 * blockSize + 4096)) << path;
+        // The first block, the same block once more for the hints, and the count itself.
+        EXPECT_LE(bytesRead() - before, static_cast<long long>(2 * TextInput::blockSize + 4096))
+            << path;
+    }
+}
+
+TEST(Faults, LeavesNoFileOpenWhenASampleFileIsRefusedOrFailsToRead)
+{
+    Files files;
+    const std::string fifo = files.path("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string tooMany = files.write("many.txt", sampleFile(102, 1, square));
+    for (const std::string &path : {files.folder(), fifo, "/dev/zero"s, "/proc/self/mem"s,
+                                    files.write("bad.txt", "0,x\n"), tooMany}) {
+        // With standard input closed, the sample file gets descriptor 0.
+        for (const bool inputClosed : {false, true}) {
+            const int input = inputClosed ? ::dup(0) : -1;
+            if (inputClosed)
+                ::close(0);
+            const std::size_t before = Files::list("/proc/self/fd").size();
+            ScriptedDialog dialog({path, files.path("result.txt")});
+            EXPECT_NE(calculate(dialog), "") << path;
+            EXPECT_EQ(Files::list("/proc/self/fd").size(), before) << path << inputClosed;
+            if (inputClosed) {
+                ::dup2(input, 0);
+                ::close(input);
+            }
+        }
     }
 }
 

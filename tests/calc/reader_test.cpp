@@ -7,7 +7,6 @@
 
 namespace {
 
-using platform::rules::mostSamples;
 using testing::AllOf;
 using testing::HasSubstr;
 using testing::ThrowsMessage;
@@ -33,14 +32,6 @@ std::string errorReading(const std::string &content)
     return {};
 }
 
-std::string lines(int count, double spacing)
-{
-    std::string content;
-    for (int i = 0; i < count; ++i)
-        content += std::to_string(i * spacing) + "," + std::to_string(i) + "\n";
-    return content;
-}
-
 TEST(Getarray, ReadsPairsSetsLengthAndStep)
 {
     const calc::Table t = read("0,0\n0.5,0.25\n1.0,1\n1.5,2.25\n");
@@ -58,20 +49,20 @@ TEST(Getarray, ReadsPairsSetsLengthAndStep)
 TEST(Getarray, TakesTheStepFromTheEndsAndAcceptsDescendingTables)
 {
     EXPECT_EQ(read("3\n9\n2\n4\n1\n1\n0\n0\n").step, -1);
-    // Within the spacing tolerance counts as equally spaced: (3 - 0) / 3 = 1, and the second
-    // abscissa strays by half the tolerance.
-    const double stray = 1 + platform::rules::spacingTolerance / 2;
-    const calc::Table t = read("0,0\n" + std::to_string(stray) + ",1\n2,4\n3,9\n");
-    EXPECT_EQ(t.step, 1);
-    EXPECT_EQ(t.length, 4);
+    // Within 1 % of the spacing counts as equally spaced, however large or small the spacing:
+    // (3 - 0) / 3 = 1 and the second abscissa strays by 0.5 %; (30 - 0) / 3 = 10 and it strays
+    // by 0.09 (0.9 %), more than 0.01 of the abscissa's unit.
+    EXPECT_EQ(read("0,0\n1.005,1\n2,4\n3,9\n").step, 1);
+    EXPECT_EQ(read("0,0\n10.09,1\n20,4\n30,9\n").step, 10);
+    EXPECT_EQ(read("0,0\n1.005,1\n2,4\n3,9\n").length, 4);
 }
 
 TEST(Getarray, HoldsTheMostSamplesATableHolds)
 {
-    const calc::Table t = read(lines(mostSamples, 0.5));
-    EXPECT_EQ(t.length, mostSamples);
+    const calc::Table t = read(sampleFile(101, 0.5, square));
+    EXPECT_EQ(t.length, 101);
     EXPECT_EQ(t.step, 0.5);
-    EXPECT_EQ(t.y[mostSamples - 1], mostSamples - 1);
+    EXPECT_EQ(t.y[100], 2500);
 }
 
 TEST(Getarray, RejectsFilesThatCannotGiveDerivativesNamingWhereAndWhy)
@@ -88,12 +79,17 @@ TEST(Getarray, RejectsFilesThatCannotGiveDerivativesNamingWhereAndWhy)
         {"0,1\n", {"only 1 sample;", "at least 4"}},
         {"x,y\n0,0\n1,1\n2,4\n3,9\n", {"line 1", "\"x\" is not a number"}},
         {"0,0\n1,1\n2,4\n3", {"line 4", "abscissa 3 has no ordinate"}},
-        {lines(mostSamples + 1, 1), {"line 102", "101 is the most"}},
+        {sampleFile(102, 1, square), {"line 102", "101 is the most"}},
+        {"0,0\n1,1\n2,4\n", {"only 3 samples", "at least 4"}},
+        // a file holding only a byte-order mark holds nothing
+        {"\xEF\xBB\xBF", {"holds no samples"}},
         {"0,0\n1,1\n2,4\n0,5\n", {"first and the last abscissa are both 0"}},
-        {"-1e308,0\n0,0\n1,0\n1e308,0\n", {"too far apart"}},
+        {"-1e308,0\n0,0\n1,0\n1e308,0\n", {"abscissas -1e+308 and 1e+308 lie too far apart"}},
         // unequal spacing, named at the line where it breaks: the step is (6 - 0) / 3 = 2
         {"0,0\n1,1\n5,5\n6,6\n", {"line 2", "abscissa 1 lies 1 from the one before", "2 apart"}},
         {"0,0\n1.02,1\n2,4\n3,9\n", {"line 2", "equally spaced"}}, // twice the tolerance
+        // 2 % of a spacing of 0.001 is more than 1 %, though less than 0.01
+        {"0,0\n0.00102,1\n0.002,4\n0.003,9\n", {"line 2", "equally spaced"}},
         // blanks at the end of a line are no separator between numbers
         {"0,0  \n1,1  \n5,5  \n6,6  \n", {"line 2", "equally spaced"}},
         // duplicate and unsorted abscissas break the spacing too
@@ -139,7 +135,7 @@ TEST(Getarray, StopsAtTheFirstSampleTooMany)
 {
     // A long file is refused at its 102nd sample without being read to its end, so a garbage
     // tail is never reached.
-    EXPECT_THAT(errorReading(lines(mostSamples + 1, 1) + std::string(1'000'000, 'z')),
+    EXPECT_THAT(errorReading(sampleFile(102, 1, square) + std::string(1'000'000, 'z')),
                 HasSubstr("101 is the most"));
 }
 

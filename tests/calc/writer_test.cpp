@@ -63,7 +63,7 @@ TEST(Writearray, WritesNothingWhenTheChoiceIsCancelled)
     Files files;
     ScriptedDialog dialog({std::nullopt});
     EXPECT_FALSE(write(dialog));
-    EXPECT_TRUE(files.entries().isEmpty());
+    EXPECT_TRUE(files.entries().empty());
 }
 
 TEST(Writearray, LeavesAnExistingFileAloneWhenItCannotWrite)
@@ -81,7 +81,7 @@ TEST(Writearray, LeavesAnExistingFileAloneWhenItCannotWrite)
                               HasSubstr("The existing file \"result.txt\" was left as it was."))));
     }
     EXPECT_EQ(Files::read(result), "keep me\n");
-    EXPECT_EQ(files.entries(), QStringList {"result.txt"});
+    EXPECT_EQ(files.entries(), (std::vector<std::string> {"result.txt"}));
 }
 
 TEST(Writearray, SaysThatNoFileWasWrittenWhenNoneExisted)
@@ -94,7 +94,7 @@ TEST(Writearray, SaysThatNoFileWasWrittenWhenNoneExisted)
         EXPECT_THAT([&] { write(dialog); },
                     ThrowsMessage<calc::Error>(HasSubstr("No file was written.")));
     }
-    EXPECT_TRUE(files.entries().isEmpty());
+    EXPECT_TRUE(files.entries().empty());
 }
 
 } // namespace

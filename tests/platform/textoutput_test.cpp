@@ -1,5 +1,4 @@
 #include "platform/error.h"
-#include "platform/rules.h"
 #include "platform/textoutput.h"
 #include "support/fakes.h"
 
@@ -54,7 +53,7 @@ TEST(TextOutput, ReplacesAnExistingFileOnlyWhenComplete)
         out.commit();
     }
     EXPECT_EQ(Files::read(path), "1 2 3\n");
-    EXPECT_EQ(files.entries(), QStringList {"result.txt"});
+    EXPECT_EQ(files.entries(), (std::vector<std::string> {"result.txt"}));
 }
 
 TEST(TextOutput, LeavesTheOldFileAndNoPartialFileWhenNotCompleted)
@@ -66,7 +65,7 @@ TEST(TextOutput, LeavesTheOldFileAndNoPartialFileWhenNotCompleted)
         out.printLine({"1", "2", "3"});
     } // abandoned, as when an error interrupts the writer
     EXPECT_EQ(Files::read(path), "old content\n");
-    EXPECT_EQ(files.entries(), QStringList {"result.txt"});
+    EXPECT_EQ(files.entries(), (std::vector<std::string> {"result.txt"}));
 }
 
 TEST(TextOutput, RefusesPathsItCannotReplaceSafely)
@@ -85,7 +84,7 @@ TEST(TextOutput, RefusesPathsItCannotReplaceSafely)
         EXPECT_THAT([&] { TextOutput out(path); },
                     ThrowsMessage<Error>(AllOf(HasSubstr(words), HasSubstr(path))))
             << path;
-    EXPECT_TRUE(files.entries().isEmpty());
+    EXPECT_TRUE(files.entries().empty());
 }
 
 } // namespace

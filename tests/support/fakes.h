@@ -3,13 +3,15 @@
 #include "dialogs.h"
 #include "platform/resultdisplay.h"
 
-#include <QDir>
-#include <QTemporaryDir>
+#include <algorithm>
 #include <csignal>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <optional>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <sys/resource.h>
 #include <vector>
@@ -35,16 +37,28 @@ public:
     std::function<void()> onAbscissaRead;
 };
 
-// A temporary folder for the files of one test.
+// A temporary folder for the files of one test, removed with what it holds.
 class Files
 {
 public:
-    std::string folder() const { return m_dir.path().toStdString(); }
-
-    std::string path(const std::string &name) const
+    Files()
     {
-        return m_dir.filePath(QString::fromStdString(name)).toStdString();
+        std::string pattern = (std::filesystem::temp_directory_path() / "tabderiv-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot make a temporary folder");
+        m_folder = pattern;
     }
+    ~Files()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_folder, ignored);
+    }
+    Files(const Files &) = delete;
+    Files &operator=(const Files &) = delete;
+
+    std::string folder() const { return m_folder; }
+
+    std::string path(const std::string &name) const { return m_folder + "/" + name; }
 
     std::string write(const std::string &name, const std::string &content) const
     {
@@ -52,11 +66,20 @@ public:
         return path(name);
     }
 
-    // The names of the files and folders in the temporary folder.
-    QStringList entries() const
+    // The names of the files and folders in the temporary folder, sorted.
+    std::vector<std::string> entries() const { return list(m_folder); }
+
+    // The names of the files and folders in folder, sorted.
+    static std::vector<std::string> list(const std::string &folder)
     {
-        return QDir(m_dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        std::vector<std::string> names;
+        for (const auto &entry : std::filesystem::directory_iterator(folder))
+            names.push_back(entry.path().filename().string());
+        std::ranges::sort(names);
+        return names;
     }
+
+    static bool exists(const std::string &path) { return std::filesystem::exists(path); }
 
     static std::string read(const std::string &path)
     {
@@ -67,7 +90,7 @@ public:
     }
 
 private:
-    QTemporaryDir m_dir;
+    std::string m_folder;
 };
 
 // While it lives, no file of this process may grow past the given size: writing fails

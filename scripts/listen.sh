@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds tabderiv and listens to it with the Orca screen reader, as a
+# person who uses the keyboard alone: Tab into the box, type 2.5, Enter, a path typed into each
+# file dialog, Enter; then Tab through the output fields. Prints what Orca would say (the
+# "SPEECH OUTPUT" lines of its debug log; no sound device is needed) and checks that it says
+# both results without being asked, the box's value whole, and both fields on Tab.
+# Orca runs once per user: run this as an ordinary user, in no desktop session of your own.
+# About one start in eight Orca logs nothing: the script then tries again, three times at most.
+# Usage: scripts/listen.sh [LOG]   (the speech is also kept in LOG, when given)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+kept=${1:-}
+
+tabderiv_install_missing orca python3-pyatspi gir1.2-atspi-2.0 speech-dispatcher dbus-x11 \
+    at-spi2-core xvfb xauth xdotool openbox
+tabderiv_build >/dev/null
+
+scratch=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$scratch"' EXIT
+mkdir -m 700 "$scratch/run"
+export XDG_RUNTIME_DIR=$scratch/run LC_ALL=C.UTF-8 NO_AT_BRIDGE=0
+top=$PWD
+
+# One session: a display, a session bus, the accessibility bus, a window manager, Orca, and the
+# program driven with xdotool. Writes what Orca said to $scratch/speech.
+session() {
+    local display=:$((90 + RANDOM % 900))
+    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    local xvfb=$!
+    export DISPLAY=$display
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    rm -rf "$scratch/prefs" "$scratch/orca.log" "$scratch/result.txt"
+    mkdir -p "$scratch/prefs"
+    SCRATCH=$scratch TOP=$top timeout 120 dbus-run-session -- bash -c '
+        /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+        openbox >/dev/null 2>&1 &
+        sleep 1
+        orca -u "$SCRATCH/prefs" --debug-file "$SCRATCH/orca.log" >/dev/null 2>&1 &
+        sleep 6
+        QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$TOP/build/ui/tabderiv" &
+        window=$(xdotool search --sync --onlyvisible --name "^Form1$" | head -1)
+        xdotool windowactivate --sync "$window"
+        sleep 2
+        echo "== Tab, Tab: the box" >>"$SCRATCH/orca.log"
+        xdotool key Tab; sleep 1; xdotool key Tab; sleep 2
+        echo "== 2.5, Enter, the two file dialogs" >>"$SCRATCH/orca.log"
+        xdotool type --delay 100 2.5; sleep 1; xdotool key Return; sleep 3
+        xdotool type --delay 30 "$TOP/examples/squares.txt"; sleep 1; xdotool key Return; sleep 3
+        xdotool type --delay 30 "$SCRATCH/result.txt"; sleep 1; xdotool key Return; sleep 4
+        echo "== Tab: the y'"'"' field" >>"$SCRATCH/orca.log"
+        xdotool key Tab; sleep 2
+        echo "== Tab: the y field" >>"$SCRATCH/orca.log"
+        xdotool key Tab; sleep 2
+        xdotool key ctrl+q; sleep 1
+        kill $(jobs -p) 2>/dev/null || true
+    ' >/dev/null 2>&1 || true
+    kill "$xvfb" 2>/dev/null || true
+    wait "$xvfb" 2>/dev/null || true
+    grep -E '^== |SPEECH OUTPUT:' "$scratch/orca.log" >"$scratch/speech" 2>/dev/null || true
+}
+
+for try in 1 2 3; do
+    session
+    grep -q 'SPEECH OUTPUT:' "$scratch/speech" && break
+    echo "Orca said nothing in try $try" >&2
+done
+cat "$scratch/speech"
+[ -z "$kept" ] || cp "$scratch/speech" "$kept"
+
+# What must have been said.
+fail=0
+expect() { # what, pattern (after the marker line)
+    if ! sed -n "/^== $2/,/^== /p" "$scratch/speech" | grep -qF -- "$3"; then
+        echo "not heard: $1" >&2
+        fail=1
+    fi
+}
+expect "the box's value whole on focus" "Tab, Tab" "2.2"
+expect "both results after the save dialog closed" "2.5, Enter" \
+    "At x = 2.5: derivative 5.0000, value 6.2500"
+expect "the y' field's description and value" "Tab: the y'" "5.0000"
+expect "the y field's description and value" "Tab: the y field" "6.2500"
+[ "$fail" -eq 0 ] && echo "Orca said every result."
+exit "$fail"
