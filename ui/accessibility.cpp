@@ -1,5 +1,7 @@
 #include "accessibility.h"
 
+#include "fields.h"
+
 #include <QAccessibleWidget>
 #include <QLineEdit>
 
@@ -132,6 +134,74 @@ private:
     QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }
 };
 
+// An output field: read-only text whose content is the whole value, however it is shown, so
+// that a reader says the field's name, its value and its description on focus.
+class OutputFieldInterface : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    explicit OutputFieldInterface(OutputField *field)
+        : QAccessibleWidget(field, QAccessible::EditableText)
+    { }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        state.selectableText = true;
+        return state;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return field()->value();
+        return QAccessibleWidget::text(t);
+    }
+
+    // QAccessibleTextInterface
+    void selection(int index, int *start, int *end) const override
+    {
+        *start = *end = 0;
+        if (index == 0 && field()->hasSelectedText()) {
+            *start = field()->selectionStart();
+            *end = *start + static_cast<int>(field()->selectedText().size());
+        }
+    }
+    int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { field()->setSelection(0, 0); }
+    void setSelection(int, int start, int end) override
+    {
+        field()->setSelection(start, end - start);
+    }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    QString text(int start, int end) const override
+    {
+        return field()->value().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(field()->value().size()); }
+    QRect characterRect(int) const override { return rect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+private:
+    OutputField *field() const { return static_cast<OutputField *>(widget()); }
+};
+
 QAccessibleInterface *factory(const QString &key, QObject *object)
 {
     if (key == QLatin1String("Form1"))
@@ -140,6 +210,8 @@ QAccessibleInterface *factory(const QString &key, QObject *object)
         return new LineEditInterface(static_cast<QLineEdit *>(object));
     if (key == QLatin1String("QLabel") && object->objectName() == QLatin1String(announcerName))
         return new NotificationInterface(static_cast<QLabel *>(object));
+    if (auto *field = dynamic_cast<OutputField *>(object); field && key == QLatin1String("QLabel"))
+        return new OutputFieldInterface(field);
     return nullptr;
 }
 

@@ -8,6 +8,8 @@
 // - the abscissa box reports its text as one run of attributes, so that a reader speaks the
 //   whole value on focus (Qt's line edit reports an empty run, and a reader builds the line
 //   from it one character short);
+// - an output field is read-only text whose content is its whole value, so that a reader says
+//   its name, value and description on focus (Qt reads a label by its name alone);
 // - an Announcer speaks a sentence without moving the focus.
 namespace accessibility {
 

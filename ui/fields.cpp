@@ -38,9 +38,10 @@ void ArgumentLabel::paintEvent(QPaintEvent *event)
     painter.drawText(closing, flags, shown.mid(close));
 }
 
-OutputField::OutputField(const QString &description, QWidget *parent)
+OutputField::OutputField(const QString &name, const QString &description, QWidget *parent)
     : QLabel(parent), m_description(description)
 {
+    setAccessibleName(name);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setAutoFillBackground(true);
@@ -62,7 +63,6 @@ int OutputField::textWidth() const
 void OutputField::setValue(const QString &value)
 {
     m_value = value;
-    setAccessibleName(value);
     describe();
     fit();
 }

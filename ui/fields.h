@@ -27,7 +27,7 @@ private:
 // An output field: flat, a single-line border, the colours of a text box, read-only, reached
 // with Tab. A value too wide for the field is shown in a smaller font, down to
 // minimumPointSize, and cut with an ellipsis only when even that is too wide, so that it never
-// reads as a shorter number. The tooltip and the accessible name carry the whole value; Copy
+// reads as a shorter number. The tooltip and the accessible value carry the whole value; Copy
 // (Ctrl+C, context menu) copies it. A value that belongs to another abscissa than the box's is
 // drawn in the disabled text colour, and its tooltip and description name its abscissa.
 class OutputField : public QLabel
@@ -35,8 +35,8 @@ class OutputField : public QLabel
 public:
     static constexpr int minimumPointSize = 8;
 
-    // description says what the field holds.
-    OutputField(const QString &description, QWidget *parent);
+    // name is the field's name for screen readers, description says what the field holds.
+    OutputField(const QString &name, const QString &description, QWidget *parent);
 
     // Shows the value, replacing the last one; empty clears the field.
     void setValue(const QString &value);

@@ -23,6 +23,9 @@ namespace {
 
 template<typename Control> Control *place(QWidget *window, const char *name, const QString &text)
 {
+    // Qt keeps the accessible interface it first makes for a control: the window's own are
+    // installed before the first control is made.
+    accessibility::install();
     auto *control = new Control(text, window);
     control->setObjectName(name);
     control->setGeometry(layout::geometry(name, window->logicalDpiX()));
@@ -30,9 +33,11 @@ template<typename Control> Control *place(QWidget *window, const char *name, con
 }
 
 // An output field in its place.
-OutputField *outputField(QWidget *window, const char *name, const QString &description)
+OutputField *outputField(QWidget *window, const char *name, const QString &accessibleName,
+                         const QString &description)
 {
-    auto *field = new OutputField(description, window);
+    accessibility::install();
+    auto *field = new OutputField(accessibleName, description, window);
     field->setObjectName(name);
     field->setGeometry(layout::geometry(name, window->logicalDpiX()));
     return field;
@@ -55,13 +60,14 @@ Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
       cmdquit(place<QPushButton>(this, "cmdquit", QStringLiteral("Quit"))),
       Label1(place<ArgumentLabel>(this, "Label1", QStringLiteral("y'(         ) = "))),
       txtx(place<QLineEdit>(this, "txtx", QStringLiteral("2.2"))),
-      lbloutputyprime(outputField(this, "lbloutputyprime", QStringLiteral("Derivative y′ at x"))),
-      lbloutputy(outputField(this, "lbloutputy", QStringLiteral("Value y at x"))),
+      lbloutputyprime(outputField(this, "lbloutputyprime", QStringLiteral("Derivative y′"),
+                                  QStringLiteral("Derivative y′ at x"))),
+      lbloutputy(outputField(this, "lbloutputy", QStringLiteral("Value y"),
+                             QStringLiteral("Value y at x"))),
       Label2(place<QLabel>(this, "Label2", QStringLiteral("y(x) = "))),
       m_dialog(dialog ? std::move(dialog) : std::make_unique<QtFileDialog>(this)),
       m_announcer(new Announcer(this))
 {
-    accessibility::install();
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Form1"));
     QIcon icon;

@@ -138,10 +138,14 @@ TEST(Form1, NamesEveryControlForScreenReadersAndInTooltips)
         EXPECT_EQ(control->accessibleDescription(), description);
         EXPECT_EQ(control->toolTip(), description);
     }
-    // The output fields are read out by the value they show.
-    EXPECT_TRUE(form.lbloutputyprime->accessibleName().isEmpty());
+    // The output fields are read-only text whose value is the value they show.
+    EXPECT_EQ(form.lbloutputyprime->accessibleName(), "Derivative y′");
+    EXPECT_EQ(form.lbloutputy->accessibleName(), "Value y");
     form.showDerivativeText("4.4000");
-    EXPECT_EQ(form.lbloutputyprime->accessibleName(), "4.4000");
+    QAccessibleInterface *field = QAccessible::queryAccessibleInterface(form.lbloutputyprime);
+    EXPECT_EQ(field->text(QAccessible::Value), "4.4000");
+    EXPECT_TRUE(field->state().readOnly);
+    EXPECT_EQ(field->textInterface()->text(0, 6), "4.4000");
 }
 
 TEST(Form1, ShowsTheResultsOfACalculation)
