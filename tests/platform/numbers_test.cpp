@@ -52,6 +52,10 @@ TEST(ParseNumber, AcceptsEveryFormOfASampleFileNumber)
         EXPECT_EQ(*parsed, value) << text;
     }
     EXPECT_TRUE(std::signbit(*platform::parseNumber("-1e-400")));
+    // A long mantissa and an exponent that push the other way: the sum decides.
+    for (const std::string &small :
+         {"0." + std::string(400, '0') + "1e+10", "0." + std::string(2000, '0') + "1e+1600"})
+        EXPECT_EQ(platform::parseNumber(small), 0.0) << small.size();
 }
 
 TEST(ParseNumber, RejectsWhatIsNotANumber)
@@ -73,7 +77,10 @@ TEST(ParseNumber, RejectsWhatIsNotANumber)
 
 TEST(ParseNumber, ThrowsForANumberTooLargeForADouble)
 {
-    for (const std::string text : {"1e400", "-1e400", "1e309", "99999999e9999999999"})
+    for (const std::string &text : std::vector<std::string> {
+             "1e400", "-1e400", "1e309", "99999999e9999999999",
+             // a long mantissa and an exponent that push the other way
+             "1" + std::string(400, '0') + "e-10", "1" + std::string(2000, '0') + "e-1600"})
         EXPECT_THAT([&] { platform::parseNumber(text); },
                     ThrowsMessage<Error>(AllOf(HasSubstr(text), HasSubstr("too large"))));
 }
