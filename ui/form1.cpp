@@ -18,6 +18,8 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -133,9 +135,9 @@ void Form1::cmdcalculate_Click()
             m_valuesAt = outcome.xval;
             m_valuesAtText =
                 QString::fromStdString(platform::formatFree(outcome.xval, context.decimalPoint));
-            m_announcer->announce(
+            m_announcement =
                 QStringLiteral("At x = %1: derivative %2, value %3")
-                    .arg(m_valuesAtText, lbloutputyprime->value(), lbloutputy->value()));
+                    .arg(m_valuesAtText, lbloutputyprime->value(), lbloutputy->value());
         } else if (outcome.kind == calc::Outcome::Kind::NoValue) {
             m_valuesAt.reset();
         }
@@ -160,6 +162,26 @@ void Form1::cmdcalculate_Click()
         if (focused == txtx)
             txtx->selectAll();
     }
+    // A screen reader speaks the results once the window is active again and has said where
+    // the focus is; said while a dialog is closing, they may be lost. Without a window
+    // manager the window may never become active: then they are said a second later.
+    if (isActiveWindow())
+        announce();
+    else if (!m_announcement.isEmpty())
+        QTimer::singleShot(1000, this, &Form1::announce);
+}
+
+void Form1::announce()
+{
+    if (!m_announcement.isEmpty())
+        m_announcer->announce(std::exchange(m_announcement, {}));
+}
+
+bool Form1::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && !m_announcement.isEmpty())
+        QTimer::singleShot(0, this, &Form1::announce);
+    return QWidget::event(event);
 }
 
 void Form1::markOtherAbscissa()

@@ -60,9 +60,13 @@ private:
     // Dims the output fields while the box reads another abscissa than their values'.
     void markOtherAbscissa();
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool event(QEvent *event) override;
+    // Tells a screen reader the results of the last calculation, once.
+    void announce();
 
     std::unique_ptr<platform::FileDialog> m_dialog;
     Announcer *const m_announcer;
+    QString m_announcement; // not yet told
     Report m_report;
     bool m_calculating = false;
     // The abscissa of the values the fields show, and as a text in the user's locale.
