@@ -25,29 +25,25 @@ public:
     }
 };
 
-// A line edit whose text is one run of attributes; otherwise as Qt reports line edits.
-class LineEditInterface : public QAccessibleWidget,
-                          public QAccessibleTextInterface,
-                          public QAccessibleEditableTextInterface
+// A control that holds one line of text, its value, reported as one run of attributes.
+class TextInterface : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
-    explicit LineEditInterface(QLineEdit *edit) : QAccessibleWidget(edit, QAccessible::EditableText)
+    explicit TextInterface(QWidget *widget) : QAccessibleWidget(widget, QAccessible::EditableText)
     { }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
         if (type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface *>(this);
-        if (type == QAccessible::EditableTextInterface)
-            return static_cast<QAccessibleEditableTextInterface *>(this);
         return QAccessibleWidget::interface_cast(type);
     }
 
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        state.editable = !edit()->isReadOnly();
-        state.readOnly = edit()->isReadOnly();
+        state.editable = !readOnly();
+        state.readOnly = readOnly();
         state.selectableText = true;
         return state;
     }
@@ -55,8 +51,54 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value)
-            return edit()->text();
+            return content();
         return QAccessibleWidget::text(t);
+    }
+
+    QString text(int start, int end) const override { return content().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(content().size()); }
+    QString attributes(int, int *start, int *end) const override
+    {
+        // No attributes: one run over the whole text.
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        for (int i = 0; i < characterCount(); ++i)
+            if (point.x() < characterRect(i).right())
+                return i;
+        return -1;
+    }
+    QRect characterRect(int offset) const override
+    {
+        // Where the character stands with the text at the start of the control.
+        const QFontMetrics metrics(widget()->font());
+        const QString text = content();
+        const QRect area = widget()->contentsRect();
+        const int left = area.left() + metrics.horizontalAdvance(text.left(offset));
+        const int width = offset < text.size() ? metrics.horizontalAdvance(text.at(offset)) : 1;
+        return {widget()->mapToGlobal(QPoint(left, area.top())), QSize(width, area.height())};
+    }
+
+protected:
+    virtual QString content() const = 0;
+    virtual bool readOnly() const = 0;
+};
+
+// A line edit, editable, as Qt reports it but for the run of attributes.
+class LineEditInterface : public TextInterface, public QAccessibleEditableTextInterface
+{
+public:
+    explicit LineEditInterface(QLineEdit *edit) : TextInterface(edit) { }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return TextInterface::interface_cast(type);
     }
 
     void setText(QAccessible::Text t, const QString &text) override
@@ -77,7 +119,6 @@ public:
         }
     }
     int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
-    void addSelection(int start, int end) override { setSelection(0, start, end); }
     void removeSelection(int) override { edit()->deselect(); }
     void setSelection(int, int start, int end) override
     {
@@ -85,41 +126,10 @@ public:
     }
     int cursorPosition() const override { return edit()->cursorPosition(); }
     void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
-    QString text(int start, int end) const override
-    {
-        return edit()->text().mid(start, end - start);
-    }
-    int characterCount() const override { return static_cast<int>(edit()->text().size()); }
-    QRect characterRect(int offset) const override
-    {
-        // Where the character would stand with the text scrolled to its start.
-        const QFontMetrics metrics(edit()->font());
-        const QString text = edit()->text();
-        const QRect area = edit()->contentsRect();
-        const int left = area.left() + metrics.horizontalAdvance(text.left(offset));
-        const int width = offset < text.size() ? metrics.horizontalAdvance(text.at(offset)) : 1;
-        const QRect rect(left, area.top(), width, area.height());
-        return {edit()->mapToGlobal(rect.topLeft()), rect.size()};
-    }
-    int offsetAtPoint(const QPoint &point) const override
-    {
-        const QPoint local = edit()->mapFromGlobal(point);
-        for (int i = 0; i < characterCount(); ++i)
-            if (local.x() < edit()->mapFromGlobal(characterRect(i).topRight()).x())
-                return i;
-        return -1;
-    }
     void scrollToSubstring(int start, int end) override
     {
         edit()->setCursorPosition(end);
         edit()->setCursorPosition(start);
-    }
-    QString attributes(int, int *start, int *end) const override
-    {
-        // A line edit has no attributes: one run over the whole text.
-        *start = 0;
-        *end = characterCount();
-        return {};
     }
 
     // QAccessibleEditableTextInterface
@@ -130,40 +140,20 @@ public:
         edit()->setText(edit()->text().replace(start, end - start, text));
     }
 
+protected:
+    QString content() const override { return edit()->text(); }
+    bool readOnly() const override { return edit()->isReadOnly(); }
+
 private:
     QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }
 };
 
 // An output field: read-only text whose content is the whole value, however it is shown, so
 // that a reader says the field's name, its value and its description on focus.
-class OutputFieldInterface : public QAccessibleWidget, public QAccessibleTextInterface
+class OutputFieldInterface : public TextInterface
 {
 public:
-    explicit OutputFieldInterface(OutputField *field)
-        : QAccessibleWidget(field, QAccessible::EditableText)
-    { }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
-        state.selectableText = true;
-        return state;
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Value)
-            return field()->value();
-        return QAccessibleWidget::text(t);
-    }
+    explicit OutputFieldInterface(OutputField *field) : TextInterface(field) { }
 
     // QAccessibleTextInterface
     void selection(int index, int *start, int *end) const override
@@ -175,7 +165,6 @@ public:
         }
     }
     int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
-    void addSelection(int start, int end) override { setSelection(0, start, end); }
     void removeSelection(int) override { field()->setSelection(0, 0); }
     void setSelection(int, int start, int end) override
     {
@@ -183,20 +172,11 @@ public:
     }
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override { }
-    QString text(int start, int end) const override
-    {
-        return field()->value().mid(start, end - start);
-    }
-    int characterCount() const override { return static_cast<int>(field()->value().size()); }
-    QRect characterRect(int) const override { return rect(); }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
     void scrollToSubstring(int, int) override { }
-    QString attributes(int, int *start, int *end) const override
-    {
-        *start = 0;
-        *end = characterCount();
-        return {};
-    }
+
+protected:
+    QString content() const override { return field()->value(); }
+    bool readOnly() const override { return true; }
 
 private:
     OutputField *field() const { return static_cast<OutputField *>(widget()); }
@@ -208,9 +188,11 @@ QAccessibleInterface *factory(const QString &key, QObject *object)
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     if (key == QLatin1String("QLineEdit"))
         return new LineEditInterface(static_cast<QLineEdit *>(object));
-    if (key == QLatin1String("QLabel") && object->objectName() == QLatin1String(announcerName))
+    if (key != QLatin1String("QLabel"))
+        return nullptr;
+    if (object->objectName() == QLatin1String(announcerName))
         return new NotificationInterface(static_cast<QLabel *>(object));
-    if (auto *field = dynamic_cast<OutputField *>(object); field && key == QLatin1String("QLabel"))
+    if (auto *field = dynamic_cast<OutputField *>(object))
         return new OutputFieldInterface(field);
     return nullptr;
 }
