@@ -46,7 +46,7 @@ session() {
         xdotool key Tab; sleep 1; xdotool key Tab; sleep 2
         xdotool type --delay 100 2.5; sleep 1; xdotool key Return; sleep 3
         xdotool type --delay 30 "$TOP/examples/squares.txt"; sleep 1; xdotool key Return; sleep 3
-        xdotool type --delay 30 "$SCRATCH/result.txt"; sleep 1; xdotool key Return; sleep 4
+        xdotool type --delay 30 "$SCRATCH/result.txt"; sleep 1; xdotool key Return; sleep 6
         xdotool key Tab; sleep 2
         xdotool key Tab; sleep 2
         xdotool key ctrl+q; sleep 1

@@ -45,6 +45,9 @@ OutputField *outputField(QWidget *window, const char *name, const QString &acces
     return field;
 }
 
+// How long after the window is active again a screen reader is told the results, in ms.
+constexpr int announceDelay = 500;
+
 // A message for a message box: a path may wrap after any "/", so that a long one never
 // widens the box past the screen.
 QString wrappable(const QString &text)
@@ -162,13 +165,16 @@ void Form1::cmdcalculate_Click()
         if (focused == txtx)
             txtx->selectAll();
     }
-    // A screen reader speaks the results once the window is active again and has said where
-    // the focus is; said while a dialog is closing, they may be lost. Without a window
-    // manager the window may never become active: then they are said a second later.
+    // A screen reader speaks the results once it has seen the window active again and has said
+    // where the focus is: said while a dialog is closing, or as the reader turns to the window,
+    // they are lost. Without a window manager the window may never become active: then they
+    // are said a little later all the same.
+    if (m_announcement.isEmpty())
+        return;
     if (isActiveWindow())
-        announce();
-    else if (!m_announcement.isEmpty())
-        QTimer::singleShot(1000, this, &Form1::announce);
+        QTimer::singleShot(announceDelay, this, &Form1::announce);
+    else
+        QTimer::singleShot(2 * announceDelay, this, &Form1::announce);
 }
 
 void Form1::announce()
@@ -180,7 +186,7 @@ void Form1::announce()
 bool Form1::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate && !m_announcement.isEmpty())
-        QTimer::singleShot(0, this, &Form1::announce);
+        QTimer::singleShot(announceDelay, this, &Form1::announce);
     return QWidget::event(event);
 }
 
