@@ -163,6 +163,7 @@ TEST(TextInput, RefusesToOpenWhatIsNotAReadableFile)
 TEST(QuoteField, KeepsMessagesShortAndPrintable)
 {
     EXPECT_EQ(platform::quoteField("abc"), "\"abc\"");
+    EXPECT_EQ(platform::quoteField("2.5 x"), "\"2.5 x\""); // a typed abscissa has blanks
     EXPECT_EQ(platform::quoteField(std::string("a\tb\0c", 5)), "\"a?b?c\"");
     EXPECT_EQ(platform::quoteField(std::string(50, 'x')), "\"" + std::string(40, 'x') + "...\"");
 }
