@@ -266,9 +266,15 @@ TEST(Faults, LeavesNoFileOpenWhenASampleFileIsRefusedOrFailsToRead)
     Files files;
     const std::string fifo = files.path("fifo");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const std::string tooMany = files.write("many.txt", sampleFile(102, 1, square));
-    for (const std::string &path : {files.folder(), fifo, "/dev/zero"s, "/proc/self/mem"s,
-                                    files.write("bad.txt", "0,x\n"), tooMany}) {
+    const std::pair<std::string, std::string> cases[] = {
+        {files.folder(), "it is a folder"},
+        {fifo, "not a regular file"},
+        {"/dev/zero", "not a regular file"},
+        {"/proc/self/mem", "Input/output error"},
+        {files.write("commas.txt", "0,5 0,25\n1,0 1,0\n"), "decimal commas"},
+        {files.write("many.txt", sampleFile(102, 1, square)), "101 is the most"},
+    };
+    for (const auto &[path, words] : cases) {
         // With standard input closed, the sample file gets descriptor 0.
         for (const bool inputClosed : {false, true}) {
             const int input = inputClosed ? ::dup(0) : -1;
@@ -276,7 +282,7 @@ TEST(Faults, LeavesNoFileOpenWhenASampleFileIsRefusedOrFailsToRead)
                 ::close(0);
             const std::size_t before = Files::list("/proc/self/fd").size();
             ScriptedDialog dialog({path, files.path("result.txt")});
-            EXPECT_NE(calculate(dialog), "") << path;
+            EXPECT_THAT(calculate(dialog), HasSubstr(words)) << path << inputClosed;
             EXPECT_EQ(Files::list("/proc/self/fd").size(), before) << path << inputClosed;
             if (inputClosed) {
                 ::dup2(input, 0);
