@@ -165,16 +165,12 @@ void Form1::cmdcalculate_Click()
         if (focused == txtx)
             txtx->selectAll();
     }
-    // A screen reader speaks the results once it has seen the window active again and has said
-    // where the focus is: said while a dialog is closing, or as the reader turns to the window,
-    // they are lost. Without a window manager the window may never become active: then they
-    // are said a little later all the same.
-    if (m_announcement.isEmpty())
-        return;
-    if (isActiveWindow())
-        QTimer::singleShot(announceDelay, this, &Form1::announce);
-    else
-        QTimer::singleShot(2 * announceDelay, this, &Form1::announce);
+    // A screen reader speaks the results only once it has seen the window active again, after
+    // the dialogs, and has said where the focus is: said before, they are lost. So they are
+    // said a little after the window system activates the window (event()); where it never
+    // does, as without a window manager, a little later all the same.
+    if (!m_announcement.isEmpty())
+        QTimer::singleShot(4 * announceDelay, this, &Form1::announce);
 }
 
 void Form1::announce()
