@@ -131,7 +131,10 @@ def prepare():
     for name in filter(None, files.split("\0")):
         if os.path.isfile(os.path.join(TOP, name)):
             os.makedirs(os.path.join(SOURCE, os.path.dirname(name)), exist_ok=True)
-            shutil.copy2(os.path.join(TOP, name), os.path.join(SOURCE, name))
+            # A fresh date: the build must not take an object built from an older state of the
+            # file (a mutant, or the tree of an earlier run) for up to date.
+            shutil.copyfile(os.path.join(TOP, name), os.path.join(SOURCE, name))
+            shutil.copymode(os.path.join(TOP, name), os.path.join(SOURCE, name))
     configure = run(["cmake", "-S", SOURCE, "-B", BUILD, "-G", "Ninja",
                      "-DCMAKE_BUILD_TYPE=RelWithDebInfo"])
     if configure.returncode != 0:

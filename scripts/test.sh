@@ -6,5 +6,6 @@ source scripts/deps.sh
 
 tabderiv_install_missing
 tabderiv_build
-# The test preset runs the window tests offscreen: they need no display.
-ctest --preset dev -j 2
+# The test preset runs the window tests offscreen (they need no display), four at a time: most of
+# a window test is waiting.
+ctest --preset dev
