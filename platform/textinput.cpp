@@ -238,10 +238,10 @@ bool resultLine(std::string_view line)
 {
     int numbers = 0;
     for (std::size_t begin = 0; begin < line.size();) {
-        begin = line.find_first_not_of(" \t", begin);
+        begin = line.find_first_not_of(syntax::blanks, begin);
         if (begin == std::string_view::npos)
             break;
-        const std::size_t end = std::min(line.find_first_of(" \t", begin), line.size());
+        const std::size_t end = std::min(line.find_first_of(syntax::blanks, begin), line.size());
         std::string field(line.substr(begin, end - begin));
         std::ranges::replace(field, ',', '.');
         try {
@@ -272,7 +272,7 @@ std::string TextInput::hint() const
         const std::size_t end = std::min(head.find_first_of("\r\n", begin), head.size());
         const std::string_view line = std::string_view(head).substr(begin, end - begin);
         commas |= decimalCommas(line);
-        if (line.find_first_not_of(" \t") != std::string_view::npos) {
+        if (line.find_first_not_of(syntax::blanks) != std::string_view::npos) {
             results &= resultLine(line);
             ++lines;
         }

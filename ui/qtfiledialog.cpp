@@ -36,7 +36,7 @@ public:
     }
 
 private:
-    const QString &m_sampleFile;
+    const QString &m_sampleFile; // the owner's, which outlives the dialog
 };
 
 } // namespace
