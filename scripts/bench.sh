@@ -9,6 +9,6 @@ source scripts/deps.sh
 
 tabderiv_install_missing libbenchmark-dev libx11-dev
 tabderiv_build bench >/dev/null
-build-bench/bench/calculation_bench --benchmark_repetitions=30 --benchmark_min_time=0.1 \
+build/bench/calculation_bench --benchmark_repetitions=30 --benchmark_min_time=0.1 \
     --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
     --benchmark_color=false "$@"

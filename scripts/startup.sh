@@ -16,5 +16,5 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 fi
 xvfb-run -a -s "-screen 0 1280x1024x24" \
-    build-bench/bench/startup_probe --runs "$runs" build-bench/bench/emptywindow build-bench/bench/textwindow \
-    build-bench/ui/tabderiv
+    build/bench/startup_probe --runs "$runs" build/bench/emptywindow build/bench/textwindow \
+    build/ui/tabderiv
