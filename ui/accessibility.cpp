@@ -1,20 +1,22 @@
 #include "accessibility.h"
 
-#include "fields.h"
+#include "abscissabox.h"
+#include "announcer.h"
+#include "form1.h"
+#include "outputfield.h"
+#include "textboundaries.h"
 
 #include <QAccessibleWidget>
-#include <QLineEdit>
+#include <tuple>
 
 namespace {
-
-constexpr const char *announcerName = "announcer";
 
 // The announcer: a notification whose name is the sentence.
 class NotificationInterface : public QAccessibleWidget
 {
 public:
-    explicit NotificationInterface(QLabel *label)
-        : QAccessibleWidget(label, QAccessible::Notification)
+    explicit NotificationInterface(Announcer *announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification)
     { }
 
     QString text(QAccessible::Text t) const override
@@ -65,34 +67,41 @@ public:
         return {};
     }
     void addSelection(int start, int end) override { setSelection(0, start, end); }
-    int offsetAtPoint(const QPoint &point) const override
+
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType boundary, int *start,
+                         int *end) const override
     {
-        for (int i = 0; i < characterCount(); ++i)
-            if (point.x() < characterRect(i).right())
-                return i;
-        return -1;
+        return unit(textboundaries::at(content(), offset, boundary), start, end);
     }
-    QRect characterRect(int offset) const override
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType boundary, int *start,
+                             int *end) const override
     {
-        // Where the character stands with the text at the start of the control.
-        const QFontMetrics metrics(widget()->font());
-        const QString text = content();
-        const QRect area = widget()->contentsRect();
-        const int left = area.left() + metrics.horizontalAdvance(text.left(offset));
-        const int width = offset < text.size() ? metrics.horizontalAdvance(text.at(offset)) : 1;
-        return {widget()->mapToGlobal(QPoint(left, area.top())), QSize(width, area.height())};
+        return unit(textboundaries::before(content(), offset, boundary), start, end);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType boundary, int *start,
+                            int *end) const override
+    {
+        return unit(textboundaries::after(content(), offset, boundary), start, end);
     }
 
 protected:
     virtual QString content() const = 0;
     virtual bool readOnly() const = 0;
+
+private:
+    QString unit(textboundaries::Unit unit, int *start, int *end) const
+    {
+        *start = unit.start;
+        *end = unit.end;
+        return unit.start < 0 ? QString() : content().mid(unit.start, unit.end - unit.start);
+    }
 };
 
-// A line edit, editable, as Qt reports it but for the run of attributes.
-class LineEditInterface : public TextInterface, public QAccessibleEditableTextInterface
+// The abscissa box, editable, as Qt reports a line edit but for the run of attributes.
+class AbscissaBoxInterface : public TextInterface, public QAccessibleEditableTextInterface
 {
 public:
-    explicit LineEditInterface(QLineEdit *edit) : TextInterface(edit) { }
+    explicit AbscissaBoxInterface(AbscissaBox *box) : TextInterface(box) { }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -104,7 +113,7 @@ public:
     void setText(QAccessible::Text t, const QString &text) override
     {
         if (t == QAccessible::Value)
-            edit()->setText(text);
+            box()->setText(text);
         else
             QAccessibleWidget::setText(t, text);
     }
@@ -113,23 +122,32 @@ public:
     void selection(int index, int *start, int *end) const override
     {
         *start = *end = 0;
-        if (index == 0 && edit()->hasSelectedText()) {
-            *start = static_cast<int>(edit()->selectionStart());
-            *end = *start + static_cast<int>(edit()->selectionLength());
+        if (index == 0 && box()->hasSelectedText()) {
+            *start = static_cast<int>(box()->selectionStart());
+            *end = *start + static_cast<int>(box()->selectionLength());
         }
     }
-    int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
-    void removeSelection(int) override { edit()->deselect(); }
-    void setSelection(int, int start, int end) override
-    {
-        edit()->setSelection(start, end - start);
-    }
-    int cursorPosition() const override { return edit()->cursorPosition(); }
-    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void removeSelection(int) override { box()->deselect(); }
+    void setSelection(int, int start, int end) override { box()->setSelection(start, end - start); }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
     void scrollToSubstring(int start, int end) override
     {
-        edit()->setCursorPosition(end);
-        edit()->setCursorPosition(start);
+        box()->setCursorPosition(end);
+        box()->setCursorPosition(start);
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        const QPoint inBox = box()->mapFromGlobal(point);
+        if (!box()->rect().contains(inBox))
+            return -1;
+        return box()->cursorPositionAt(inBox);
+    }
+    QRect characterRect(int offset) const override
+    {
+        const QRect inBox = box()->characterRect(offset);
+        return {box()->mapToGlobal(inBox.topLeft()), inBox.size()};
     }
 
     // QAccessibleEditableTextInterface
@@ -137,19 +155,20 @@ public:
     void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
     void replaceText(int start, int end, const QString &text) override
     {
-        edit()->setText(edit()->text().replace(start, end - start, text));
+        box()->setText(box()->text().replace(start, end - start, text));
     }
 
 protected:
-    QString content() const override { return edit()->text(); }
-    bool readOnly() const override { return edit()->isReadOnly(); }
+    QString content() const override { return box()->text(); }
+    bool readOnly() const override { return box()->isReadOnly(); }
 
 private:
-    QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }
+    AbscissaBox *box() const { return static_cast<AbscissaBox *>(widget()); }
 };
 
 // An output field: read-only text whose content is the whole value, however it is shown, so
-// that a reader says the field's name, its value and its description on focus.
+// that a reader says the field's name, its value and its description on focus. Its offsets
+// are offsets into the value, the selection's too.
 class OutputFieldInterface : public TextInterface
 {
 public:
@@ -159,20 +178,32 @@ public:
     void selection(int index, int *start, int *end) const override
     {
         *start = *end = 0;
-        if (index == 0 && field()->hasSelectedText()) {
-            *start = field()->selectionStart();
-            *end = *start + static_cast<int>(field()->selectedText().size());
-        }
+        if (index == 0)
+            std::tie(*start, *end) = field()->selectionInValue();
     }
     int selectionCount() const override { return field()->hasSelectedText() ? 1 : 0; }
     void removeSelection(int) override { field()->setSelection(0, 0); }
-    void setSelection(int, int start, int end) override
-    {
-        field()->setSelection(start, end - start);
-    }
+    void setSelection(int, int start, int end) override { field()->selectInValue(start, end); }
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override { }
     void scrollToSubstring(int, int) override { }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        for (int i = 0; i < characterCount(); ++i)
+            if (point.x() < characterRect(i).right())
+                return i;
+        return -1;
+    }
+    QRect characterRect(int offset) const override
+    {
+        // Where the character stands with the text at the start of the field.
+        const QFontMetrics metrics(widget()->font());
+        const QString text = content();
+        const QRect area = widget()->contentsRect();
+        const int left = area.left() + metrics.horizontalAdvance(text.left(offset));
+        const int width = offset < text.size() ? metrics.horizontalAdvance(text.at(offset)) : 1;
+        return {widget()->mapToGlobal(QPoint(left, area.top())), QSize(width, area.height())};
+    }
 
 protected:
     QString content() const override { return field()->value(); }
@@ -182,18 +213,25 @@ private:
     OutputField *field() const { return static_cast<OutputField *>(widget()); }
 };
 
+// The object as a Control when the key names Control's own class; Qt asks for each class of an
+// object from the most derived up, so no other widget ever matches.
+template<typename Control> Control *own(const QString &key, QObject *object)
+{
+    return key == QLatin1String(Control::staticMetaObject.className())
+        ? static_cast<Control *>(object)
+        : nullptr;
+}
+
 QAccessibleInterface *factory(const QString &key, QObject *object)
 {
-    if (key == QLatin1String("Form1"))
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
-    if (key == QLatin1String("QLineEdit"))
-        return new LineEditInterface(static_cast<QLineEdit *>(object));
-    if (key != QLatin1String("QLabel"))
-        return nullptr;
-    if (object->objectName() == QLatin1String(announcerName))
-        return new NotificationInterface(static_cast<QLabel *>(object));
-    if (auto *field = dynamic_cast<OutputField *>(object))
+    if (auto *window = own<Form1>(key, object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    if (auto *box = own<AbscissaBox>(key, object))
+        return new AbscissaBoxInterface(box);
+    if (auto *field = own<OutputField>(key, object))
         return new OutputFieldInterface(field);
+    if (auto *announcer = own<Announcer>(key, object))
+        return new NotificationInterface(announcer);
     return nullptr;
 }
 
@@ -203,25 +241,7 @@ namespace accessibility {
 
 void install()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(factory);
-        return true;
-    }();
-    (void)installed;
+    QAccessible::installFactory(factory);
 }
 
 } // namespace accessibility
-
-Announcer::Announcer(QWidget *parent) : QLabel(parent)
-{
-    setObjectName(announcerName);
-    setGeometry(0, 0, 0, 0);
-    hide();
-}
-
-void Announcer::announce(const QString &sentence)
-{
-    setText(sentence);
-    hide();
-    show();
-}

@@ -1,59 +1,33 @@
 #include "form1.h"
 
-#include "accessibility.h"
+#include "abscissabox.h"
+#include "announcer.h"
+#include "argumentlabel.h"
 #include "calc/command.h"
 #include "calc/results.h"
-#include "fields.h"
 #include "layout.h"
+#include "messagebox.h"
+#include "outputfield.h"
 #include "platform/error.h"
 #include "platform/locale.h"
 #include "platform/numbers.h"
 #include "qtfiledialog.h"
 
 #include <QApplication>
-#include <QFocusEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QShortcut>
-#include <QTimer>
-#include <utility>
 
 namespace {
 
-template<typename Control> Control *place(QWidget *window, const char *name, const QString &text)
+// The control in its place.
+template<typename Control, typename... Arguments>
+Control *place(QWidget *window, const char *name, const Arguments &...arguments)
 {
-    // Qt keeps the accessible interface it first makes for a control: the window's own are
-    // installed before the first control is made.
-    accessibility::install();
-    auto *control = new Control(text, window);
+    auto *control = new Control(arguments..., window);
     control->setObjectName(name);
     control->setGeometry(layout::geometry(name, window->logicalDpiX()));
     return control;
-}
-
-// An output field in its place.
-OutputField *outputField(QWidget *window, const char *name, const QString &accessibleName,
-                         const QString &description)
-{
-    accessibility::install();
-    auto *field = new OutputField(accessibleName, description, window);
-    field->setObjectName(name);
-    field->setGeometry(layout::geometry(name, window->logicalDpiX()));
-    return field;
-}
-
-// How long after the window is active again a screen reader is told the results, in ms.
-constexpr int announceDelay = 500;
-
-// A message for a message box: a path may wrap after any "/", so that a long one never
-// widens the box past the screen.
-QString wrappable(const QString &text)
-{
-    QString wrapped = text;
-    return wrapped.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
 }
 
 } // namespace
@@ -64,17 +38,18 @@ Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
     : cmdcalculate(place<QPushButton>(this, "cmdcalculate", QStringLiteral("Calculate"))),
       cmdquit(place<QPushButton>(this, "cmdquit", QStringLiteral("Quit"))),
       Label1(place<ArgumentLabel>(this, "Label1", QStringLiteral("y'(         ) = "))),
-      txtx(place<QLineEdit>(this, "txtx", QStringLiteral("2.2"))),
-      lbloutputyprime(outputField(this, "lbloutputyprime", QStringLiteral("Derivative y′"),
-                                  QStringLiteral("Derivative y′ at x"))),
-      lbloutputy(outputField(this, "lbloutputy", QStringLiteral("Value y"),
-                             QStringLiteral("Value y at x"))),
+      txtx(place<AbscissaBox>(this, "txtx", QStringLiteral("2.2"))),
+      lbloutputyprime(place<OutputField>(this, "lbloutputyprime", QStringLiteral("Derivative y′"),
+                                         QStringLiteral("Derivative y′ at x"))),
+      lbloutputy(place<OutputField>(this, "lbloutputy", QStringLiteral("Value y"),
+                                    QStringLiteral("Value y at x"))),
       Label2(place<QLabel>(this, "Label2", QStringLiteral("y(x) = "))),
       m_dialog(dialog ? std::move(dialog) : std::make_unique<QtFileDialog>(this)),
       m_announcer(new Announcer(this))
 {
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Form1"));
+    m_announcer->setObjectName("announcer");
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/%1x%1/tabderiv.png").arg(size));
@@ -93,7 +68,6 @@ Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
     setTabOrder(txtx, lbloutputyprime);
     setTabOrder(lbloutputyprime, lbloutputy);
     cmdcalculate->setFocus();
-    txtx->installEventFilter(this);
     connect(txtx, &QLineEdit::textChanged, this, &Form1::markOtherAbscissa);
 
     connect(cmdcalculate, &QPushButton::clicked, this, &Form1::cmdcalculate_Click);
@@ -129,35 +103,43 @@ void Form1::cmdcalculate_Click()
     if (m_calculating)
         return;
     const QScopedValueRollback running(m_calculating, true);
+    // Results not yet told belong to the last calculation, which this one replaces.
+    m_announcer->drop();
     const QPointer<QWidget> focused = QApplication::focusWidget();
     calc::Context context {*m_dialog, *this, platform::localeDecimalPoint()};
     try {
-        const calc::Outcome outcome = calc::cmdcalculate_Click(context);
-        calc::showOutcome(*this, outcome, context.decimalPoint);
-        if (outcome.kind == calc::Outcome::Kind::Shown) {
-            m_valuesAt = outcome.xval;
-            m_valuesAtText =
-                QString::fromStdString(platform::formatFree(outcome.xval, context.decimalPoint));
-            m_announcement =
-                QStringLiteral("At x = %1: derivative %2, value %3")
-                    .arg(m_valuesAtText, lbloutputyprime->value(), lbloutputy->value());
-        } else if (outcome.kind == calc::Outcome::Kind::NoValue) {
-            m_valuesAt.reset();
-        }
-        markOtherAbscissa();
-        QStringList sentences;
-        for (const std::string &sentence : {outcome.abscissaNote, outcome.message})
-            if (!sentence.empty())
-                sentences << QString::fromStdString(sentence);
-        if (!sentences.isEmpty())
-            report(QMessageBox::Information, sentences.join(QLatin1Char(' ')));
+        present(calc::cmdcalculate_Click(context), context.decimalPoint);
     } catch (const platform::Error &e) {
         report(QMessageBox::Warning, QString::fromStdString(e.what()));
     } catch (const std::exception &e) {
         report(QMessageBox::Critical,
                QStringLiteral("The calculation failed unexpectedly: %1").arg(e.what()));
     }
-    // Dialogs and message boxes are gone: the window takes the keyboard again, where it was.
+    takeKeyboardBack(focused);
+}
+
+void Form1::present(const calc::Outcome &outcome, const std::string &point)
+{
+    calc::showOutcome(*this, outcome, point);
+    if (outcome.kind == calc::Outcome::Kind::Shown) {
+        m_valuesAt = outcome.xval;
+        m_valuesAtText = QString::fromStdString(platform::formatFree(outcome.xval, point));
+        m_announcer->hold(QStringLiteral("At x = %1: derivative %2, value %3")
+                              .arg(m_valuesAtText, lbloutputyprime->value(), lbloutputy->value()));
+    } else if (outcome.kind == calc::Outcome::Kind::NoValue) {
+        m_valuesAt.reset();
+    }
+    markOtherAbscissa();
+    QStringList sentences;
+    for (const std::string &sentence : {outcome.abscissaNote, outcome.message})
+        if (!sentence.empty())
+            sentences << QString::fromStdString(sentence);
+    if (!sentences.isEmpty())
+        report(QMessageBox::Information, sentences.join(QLatin1Char(' ')));
+}
+
+void Form1::takeKeyboardBack(const QPointer<QWidget> &focused)
+{
     // A calculation started from the box leaves its text selected, so that typing replaces it.
     activateWindow();
     if (focused && focused->window() == this) {
@@ -165,24 +147,12 @@ void Form1::cmdcalculate_Click()
         if (focused == txtx)
             txtx->selectAll();
     }
-    // A screen reader speaks the results only once it has seen the window active again, after
-    // the dialogs, and has said where the focus is: said before, they are lost. So they are
-    // said a little after the window system activates the window (event()); where it never
-    // does, as without a window manager, a little later all the same.
-    if (!m_announcement.isEmpty())
-        QTimer::singleShot(4 * announceDelay, this, &Form1::announce);
-}
-
-void Form1::announce()
-{
-    if (!m_announcement.isEmpty())
-        m_announcer->announce(std::exchange(m_announcement, {}));
 }
 
 bool Form1::event(QEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate && !m_announcement.isEmpty())
-        QTimer::singleShot(announceDelay, this, &Form1::announce);
+    if (event->type() == QEvent::WindowActivate)
+        m_announcer->windowActivated();
     return QWidget::event(event);
 }
 
@@ -201,14 +171,6 @@ void Form1::markOtherAbscissa()
     lbloutputy->setOtherAbscissa(abscissa);
 }
 
-bool Form1::eventFilter(QObject *watched, QEvent *event)
-{
-    // A box that is left shows its text from the start: a long "-0.0001" keeps its sign.
-    if (watched == txtx && event->type() == QEvent::FocusOut)
-        txtx->setCursorPosition(0);
-    return QWidget::eventFilter(watched, event);
-}
-
 void Form1::cmdquit_Click()
 {
     QApplication::quit();
@@ -216,12 +178,8 @@ void Form1::cmdquit_Click()
 
 void Form1::report(QMessageBox::Icon icon, const QString &text)
 {
-    if (m_report) {
+    if (m_report)
         m_report(icon, text);
-        return;
-    }
-    QMessageBox box(icon, windowTitle(), wrappable(text), QMessageBox::Ok, this);
-    if (const QScreen *shown = screen())
-        box.setMaximumWidth(shown->availableGeometry().width());
-    box.exec();
+    else
+        showMessage(this, icon, text);
 }

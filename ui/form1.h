@@ -4,16 +4,20 @@
 #include "platform/resultdisplay.h"
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
 #include <optional>
 
+namespace calc {
+struct Outcome;
+}
+class AbscissaBox;
 class Announcer;
 class ArgumentLabel;
 class OutputField;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 // The program's window: "Calculate" runs one calculation on a sample file, "Quit" ends the
@@ -43,7 +47,7 @@ public:
     QPushButton *const cmdcalculate;
     QPushButton *const cmdquit;
     ArgumentLabel *const Label1;
-    QLineEdit *const txtx;
+    AbscissaBox *const txtx;
     OutputField *const lbloutputyprime;
     OutputField *const lbloutputy;
     QLabel *const Label2;
@@ -56,17 +60,18 @@ public slots:
     void cmdquit_Click();
 
 private:
+    // Shows the values or clears the fields, and says what the user should know of it; point
+    // is the locale's decimal point.
+    void present(const calc::Outcome &outcome, const std::string &point);
+    // After the dialogs and message boxes: the window takes the keyboard again, where it was.
+    void takeKeyboardBack(const QPointer<QWidget> &focused);
     void report(QMessageBox::Icon icon, const QString &text);
     // Dims the output fields while the box reads another abscissa than their values'.
     void markOtherAbscissa();
-    bool eventFilter(QObject *watched, QEvent *event) override;
     bool event(QEvent *event) override;
-    // Tells a screen reader the results of the last calculation, once.
-    void announce();
 
     std::unique_ptr<platform::FileDialog> m_dialog;
     Announcer *const m_announcer;
-    QString m_announcement; // not yet told
     Report m_report;
     bool m_calculating = false;
     // The abscissa of the values the fields show, and as a text in the user's locale.

@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "form1.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     fonts.join();
     QApplication::setApplicationName(QStringLiteral("tabderiv"));
     QApplication::setDesktopFileName(QStringLiteral("org.tabderiv.tabderiv"));
+    accessibility::install();
     Form1 window;
     window.show();
     return QApplication::exec();

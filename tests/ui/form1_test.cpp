@@ -1,7 +1,9 @@
 #include "support/fakes.h"
 #include "support/tables.h"
-#include "ui/fields.h"
+#include "ui/abscissabox.h"
+#include "ui/argumentlabel.h"
 #include "ui/form1.h"
+#include "ui/outputfield.h"
 #include "ui/qtfiledialog.h"
 
 #include <QAccessible>
@@ -121,6 +123,23 @@ TEST(Form1, GivesScreenReadersAWindowAWholeLineAndANotificationOfEachResult)
             "At x = 2.5: derivative 5.0000, value 6.2500";
     }));
     EXPECT_EQ(announcer->size(), QSize(0, 0));
+}
+
+TEST(Form1, NeverTellsTheResultsOfACalculationThatAnotherHasReplaced)
+{
+    // No window manager activates the window: the results are told on the later path.
+    Files files;
+    const std::string samples = files.write("samples.txt", squares);
+    ScriptedWindow window({samples, files.path("a.txt"), samples, files.path("b.txt")});
+    Form1 &form = *window.form;
+    auto *announcer = form.findChild<QLabel *>("announcer");
+    form.txtx->setText("2.5");
+    form.cmdcalculate->click();
+    form.txtx->setText("12");
+    form.cmdcalculate->click();
+    ASSERT_EQ(window.reports.size(), 1U); // no value at 12
+    QTest::qWait(2500);
+    EXPECT_EQ(announcer->text(), "");
 }
 
 TEST(Form1, NamesEveryControlForScreenReadersAndInTooltips)

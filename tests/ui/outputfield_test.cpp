@@ -1,6 +1,8 @@
-#include "ui/fields.h"
+#include "ui/abscissabox.h"
+#include "ui/argumentlabel.h"
 #include "ui/form1.h"
 #include "ui/layout.h"
+#include "ui/outputfield.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,42 +1,11 @@
-#include "fields.h"
+#include "outputfield.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPainter>
-
-namespace {
-
-// Between the box's right edge and the closing parenthesis.
-constexpr int closingGap = 1;
-
-} // namespace
-
-int ArgumentLabel::closingLeft(const QRect &label, const QRect &box)
-{
-    return box.right() + 1 + closingGap - label.left();
-}
-
-void ArgumentLabel::paintEvent(QPaintEvent *event)
-{
-    const QString shown = text();
-    const qsizetype open = shown.indexOf('(');
-    const qsizetype close = shown.lastIndexOf(')');
-    if (!m_argument || open < 0 || close < open) {
-        QLabel::paintEvent(event);
-        return;
-    }
-    QPainter painter(this);
-    painter.setPen(palette().color(foregroundRole()));
-    const QRect area = contentsRect();
-    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
-    painter.drawText(area, flags, shown.left(open + 1));
-    QRect closing = area;
-    closing.setLeft(closingLeft(geometry(), m_argument->geometry()));
-    painter.drawText(closing, flags, shown.mid(close));
-}
+#include <algorithm>
 
 OutputField::OutputField(const QString &name, const QString &description, QWidget *parent)
     : QLabel(parent), m_description(description)
@@ -120,6 +89,31 @@ void OutputField::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
     fit();
+}
+
+std::pair<int, int> OutputField::selectionInValue() const
+{
+    if (!hasSelectedText())
+        return {0, 0};
+    // The shown text is the value, or its start followed by the ellipsis.
+    const int kept = static_cast<int>(text().size()) - (m_elided ? 1 : 0);
+    const auto inValue = [&](int shown) {
+        return shown <= kept ? shown : static_cast<int>(m_value.size());
+    };
+    const int start = selectionStart();
+    return {inValue(start), inValue(start + static_cast<int>(selectedText().size()))};
+}
+
+void OutputField::selectInValue(int start, int end)
+{
+    const int kept = static_cast<int>(text().size()) - (m_elided ? 1 : 0);
+    const auto inShown = [&](int offset) {
+        if (m_elided && offset > kept)
+            return kept + 1; // through the ellipsis
+        return std::clamp(offset, 0, kept);
+    };
+    const int from = inShown(start);
+    setSelection(from, std::max(inShown(end) - from, 0));
 }
 
 void OutputField::copy() const

@@ -1,28 +1,7 @@
 #pragma once
 
 #include <QLabel>
-#include <QPointer>
-
-// Label1: "y'(", blanks, ") = ", with the abscissa box lying over the blanks. However wide the
-// blanks of the font are, the closing ") = " is drawn just right of the box, so that the box
-// reads as the argument of y'. The label's text stays as it is, for screen readers too.
-class ArgumentLabel : public QLabel
-{
-public:
-    using QLabel::QLabel;
-
-    // The box that covers the blanks.
-    void setArgument(QWidget *box) { m_argument = box; }
-    // Where the closing part of the text begins, in the label's coordinates, for a label and a
-    // box at the given places.
-    static int closingLeft(const QRect &label, const QRect &box);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QPointer<QWidget> m_argument;
-};
+#include <utility>
 
 // An output field: flat, a single-line border, the colours of a text box, read-only, reached
 // with Tab. A value too wide for the field is shown in a smaller font, down to
@@ -32,6 +11,8 @@ private:
 // drawn in the disabled text colour, and its tooltip and description name its abscissa.
 class OutputField : public QLabel
 {
+    Q_OBJECT
+
 public:
     static constexpr int minimumPointSize = 8;
 
@@ -44,9 +25,13 @@ public:
     // Marks the value as found at the given abscissa, which the box no longer reads; empty
     // when the value belongs to the box's abscissa.
     void setOtherAbscissa(const QString &abscissa);
-    bool showsOtherAbscissa() const { return !m_otherAbscissa.isEmpty(); }
     // The width the text may take.
     int textWidth() const;
+    // The selection as offsets into the whole value: where the value is cut with "…", a
+    // selection that reaches the ellipsis reaches the end of the value. {0, 0} without one.
+    std::pair<int, int> selectionInValue() const;
+    // Selects the part of the value from start to end, as far as it is shown.
+    void selectInValue(int start, int end);
 
 protected:
     void changeEvent(QEvent *event) override;
