@@ -3,14 +3,16 @@
 # its own (dpkg-buildpackage, with the tests), as root or not, under any umask, in
 # build-package/a/. Checks them with lintian (every error, warning, info and pedantic tag that
 # is not overridden in debian/ fails), the desktop entry with desktop-file-validate, the
-# metainfo with appstreamcli and the binary with hardening-check. Then builds the binary
-# package again in build-package/b/, a folder of another name, and compares the two byte for
-# byte. Exits non-zero on any finding.
+# metainfo with appstreamcli and the binary with hardening-check, and runs the package's
+# autopkgtest tests (debian/tests) on the installed package (as root: installing it needs root).
+# Then builds the binary package again in build-package/b/, a folder of another name, and
+# compares the two byte for byte. Exits non-zero on any finding. scripts/reprotest.sh varies
+# far more than the folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 
-tabderiv_install_missing lintian desktop-file-utils appstream devscripts
+tabderiv_install_missing lintian desktop-file-utils appstream devscripts autopkgtest
 version=$(dpkg-parsechangelog -S Version)
 
 # Copies the working tree (what git tracks or does not ignore) to build-package/$1 and builds
@@ -54,6 +56,18 @@ appstreamcli validate --no-net --pedantic "$unpacked"/usr/share/metainfo/*.xml
 # binary only when every object linked into it is marked, which Debian 12's C library start-up
 # files are not. Every other protection must be there.
 hardening-check --nofortify --nocfprotection "$unpacked/usr/bin/tabderiv"
+
+# The tests a distribution runs on the installed package, against the libraries of the day.
+if [ "$(id -u)" -eq 0 ]; then
+    autopkgtest "$deb" "build-package/a/tabderiv-$version" -- null >build-package/a/autopkgtest.log 2>&1 || {
+        tail -40 build-package/a/autopkgtest.log
+        echo "autopkgtest failed; its log: build-package/a/autopkgtest.log" >&2
+        exit 1
+    }
+    sed -n '/@@@@ summary/,$p' build-package/a/autopkgtest.log | grep -E ' (PASS|FAIL|SKIP)'
+else
+    echo "autopkgtest: not run (the null runner installs the package, which needs root)"
+fi
 
 # The same bits from another folder: the date comes from the changelog, the paths are mapped.
 DEB_BUILD_OPTIONS=nocheck build b -b

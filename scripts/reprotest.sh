@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs what is missing and checks with Debian's reprotest that the source package gives the
+# same bits under every variation that can run on this machine: two builds (without the tests),
+# the second with another build path, environment, user and group, home, locales, time,
+# timezone, umask, number of CPUs, host and domain name, kernel personality, ASLR, executable
+# path and file order (disorderfs, where FUSE works). The .deb and -dbgsym files of both must be
+# byte for byte the same. Runs as root (the user and host name variations need it); takes about
+# ten minutes on two cores. What cannot vary here is said in docs/reliability.md.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/deps.sh
+
+if [ "$(id -u)" -ne 0 ]; then
+    echo "scripts/reprotest.sh varies the user and the host name, which needs root." >&2
+    exit 1
+fi
+tabderiv_install_missing reprotest disorderfs faketime fakeroot sudo
+# The second build runs as this user and group.
+builder=tabderiv-build
+id "$builder" >/dev/null 2>&1 || useradd --system --user-group --no-create-home "$builder"
+
+# A clean copy of what git tracks or does not ignore, so that no build folder is copied.
+version=$(dpkg-parsechangelog -S Version)
+scratch=build-package/reprotest
+source=$scratch/tabderiv-$version
+rm -rf "$scratch"
+mkdir -p "$source"
+git ls-files -co --exclude-standard -z | while IFS= read -r -d '' file; do
+    [ -e "$file" ] && printf '%s\0' "$file"
+done | xargs -0 cp --parents -t "$source"
+chmod -R a+rX "$scratch"
+
+variations=(--vary=+all "--vary=user_group.available+=$builder:$builder" --vary=domain_host.use_sudo=1)
+if ! disorderfs --help >/dev/null 2>&1 || [ ! -w /dev/fuse ]; then
+    echo "no FUSE here: the file order is not varied"
+    variations+=(--vary=-fileordering)
+fi
+DEB_BUILD_OPTIONS=nocheck reprotest "${variations[@]}" --store-dir="$scratch/store" \
+    "$source" '../*.*deb' -- null 2>&1 | tee "$scratch/reprotest.log" | grep -vE '^(dpkg|dh|\s|cd |make|\[)' |
+    tail -25
+grep -q '^Reproduction successful' "$scratch/reprotest.log" || grep -q 'reproducible' "$scratch/reprotest.log"
