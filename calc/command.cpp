@@ -14,33 +14,31 @@ namespace calc {
 
 namespace {
 
-using platform::messageNumber;
+using Number = Message::Number;
+using Quote = Message::Quote;
 
 // Why nothing can be shown at xval, naming the table's range.
-std::string noValueMessage(const Table &table, double xval)
+Message noValueMessage(const Table &table, double xval)
 {
     const double first = table.x[0];
     const double last = table.x[table.length - 1];
-    std::string message = "No value at x = " + messageNumber(xval) + ": the table runs from " +
-        messageNumber(first) + " to " + messageNumber(last);
-    if (xval > std::min(first, last) && xval < std::max(first, last))
-        return message + ", and " + std::string(interpolationRule) + ".";
-    return message + ".";
+    // Between the samples of a descending table: values are interpolated in ascending ones.
+    const bool inside = xval > std::min(first, last) && xval < std::max(first, last);
+    return Message(inside ? texts::noValueDescending : texts::noValue,
+                   {Number {xval}, Number {first}, Number {last}});
 }
 
-// Says how a text that is not exactly one number was read; "" for one that is.
-std::string abscissaNote(const platform::ValReading &reading)
+// Says how a text that is not exactly one number was read; empty for one that is.
+Message abscissaNote(const platform::ValReading &reading)
 {
     if (reading.whole())
         return {};
     if (reading.text.empty())
-        return "The box is empty, so x was read as 0.";
+        return Message(texts::boxEmpty);
     if (reading.number.empty())
-        return "The box holds no number (" + platform::quoteField(reading.text) +
-            "), so x was read as 0.";
-    return "The abscissa " + platform::quoteField(reading.text) + " was read as " +
-        messageNumber(reading.value) + ": the rest, " + platform::quoteField(reading.rest) +
-        ", is not part of the number.";
+        return Message(texts::boxHoldsNoNumber, {Quote {std::string(reading.text)}});
+    return Message(texts::abscissaReadAs, {Quote {std::string(reading.text)},
+                                           Number {reading.value}, Quote {std::string(reading.rest)}});
 }
 
 } // namespace
@@ -70,8 +68,7 @@ Outcome cmdcalculate_Click(Context &context)
         found = between;
 
     if (found && (!std::isfinite(found->yprime) || !std::isfinite(found->y)))
-        throw Error("The result at x = " + messageNumber(xval) +
-                    " is too large to be shown: it is not a finite number.");
+        throw Error(Message(texts::resultNotFinite, {Number {xval}}));
     Outcome outcome =
         found ? Outcome::shown(xval, *found) : Outcome::noValue(xval, noValueMessage(table, xval));
     outcome.abscissaNote = abscissaNote(reading);

@@ -31,13 +31,13 @@ struct Outcome
     // For Shown: a sample's values when xval is its abscissa, else the interpolated ones.
     Point point;
     // For NoValue: a sentence for the user that says why.
-    std::string message;
+    Message message;
     // For Shown and NoValue, when the box's text is not exactly one number: a sentence that
     // says which number was used and where the reading stopped. Empty otherwise.
-    std::string abscissaNote;
+    Message abscissaNote;
 
     static Outcome shown(double xval, Point point) { return {Kind::Shown, xval, point, {}, {}}; }
-    static Outcome noValue(double xval, std::string message)
+    static Outcome noValue(double xval, Message message)
     {
         return {Kind::NoValue, xval, {}, std::move(message), {}};
     }

@@ -14,7 +14,7 @@ void derivative(const Slots & /*x*/, const Slots &y, Slots &yprime, const int &l
 {
     const double h = step;
     if (h == 0)
-        throw Error("The samples have no spacing, so no derivative can be estimated.");
+        throw Error(Message(texts::noSpacing));
     for (int i = 0; i < length; ++i) {
         if (i < 2)
             yprime[i] = ((4 * y[i + 1] + (-y[i + 2])) - 3 * y[i]) / (2 * h);
@@ -23,10 +23,8 @@ void derivative(const Slots & /*x*/, const Slots &y, Slots &yprime, const int &l
         else if (i > length - 3)
             yprime[i] = (y[i - 2] + (3 * y[i] - 4 * y[i - 1])) / (2 * h);
         if (!std::isfinite(yprime[i]))
-            throw Error(
-                "The derivative at sample " + std::to_string(i + 1) +
-                " is too large for a number: the ordinates are too large for a spacing of " +
-                platform::messageNumber(h) + ".");
+            throw Error(Message(texts::derivativeTooLarge,
+                                {Message::Count {i + 1}, Message::Number {h}}));
     }
 }
 

@@ -1,6 +1,5 @@
 #include "reader.h"
 
-#include "platform/numbers.h"
 #include "platform/textinput.h"
 
 #include <cmath>
@@ -9,7 +8,9 @@ namespace calc {
 
 namespace {
 
-using platform::messageNumber;
+using Count = Message::Count;
+using Number = Message::Number;
+using Plain = Message::Plain;
 
 // Reads the samples of the open file into the table and checks them.
 void readSamples(platform::TextInput &file, Slots &x, Slots &y, int &length, double &step)
@@ -19,39 +20,38 @@ void readSamples(platform::TextInput &file, Slots &x, Slots &y, int &length, dou
     while (!file.atEnd()) {
         const double abscissa = file.readNumber();
         if (length == slotCount)
-            throw Error(file.where(file.line()) + ": more than " + std::to_string(slotCount) +
-                        " samples; " + std::to_string(slotCount) + " is the most a table holds.");
+            throw Error(Message(texts::tooManySamples,
+                                {Plain {file.name()}, Count {file.line()}, Count {slotCount}}));
         x[length] = abscissa;
         lines[length] = file.line();
         if (file.atEnd())
-            throw Error(file.where(file.line()) + ": the abscissa " + messageNumber(abscissa) +
-                        " has no ordinate; the numbers of a sample file come in pairs x, y.");
+            throw Error(Message(texts::noOrdinate,
+                                {Plain {file.name()}, Count {file.line()}, Number {abscissa}}));
         y[length] = file.readNumber();
         length += 1;
     }
 
     if (length == 0)
-        throw Error(file.name() + " holds no samples; a sample file lists pairs of numbers x, y.");
+        throw Error(Message(texts::noSamples, {Plain {file.name()}}));
+    if (length == 1)
+        throw Error(Message(texts::oneSample, {Plain {file.name()}, Count {fewestSamples}}));
     if (length < fewestSamples)
-        throw Error(file.name() + " holds only " + std::to_string(length) +
-                    (length == 1 ? " sample" : " samples") + "; at least " +
-                    std::to_string(fewestSamples) + " are needed to estimate derivatives.");
+        throw Error(Message(texts::fewSamples,
+                            {Plain {file.name()}, Count {length}, Count {fewestSamples}}));
 
     step = (x[length - 1] - x[0]) / (length - 1);
 
     if (step == 0)
-        throw Error(file.name() + ": the first and the last abscissa are both " +
-                    messageNumber(x[0]) + ", so the samples have no spacing.");
+        throw Error(Message(texts::sameEnds, {Plain {file.name()}, Number {x[0]}}));
     if (!std::isfinite(step))
-        throw Error(file.name() + ": the abscissas " + messageNumber(x[0]) + " and " +
-                    messageNumber(x[length - 1]) + " lie too far apart.");
+        throw Error(Message(texts::tooFarApart,
+                            {Plain {file.name()}, Number {x[0]}, Number {x[length - 1]}}));
     for (int i = 1; i < length; ++i) {
         const double distance = x[i] - x[i - 1];
         if (!(std::fabs(distance - step) <= spacingTolerance * std::fabs(step)))
-            throw Error(file.where(lines[static_cast<std::size_t>(i)]) + ": the abscissa " +
-                        messageNumber(x[i]) + " lies " + messageNumber(distance) +
-                        " from the one before it, but the samples must be equally spaced, " +
-                        messageNumber(step) + " apart in this table.");
+            throw Error(Message(texts::unequalSpacing,
+                                {Plain {file.name()}, Count {lines[static_cast<std::size_t>(i)]},
+                                 Number {x[i]}, Number {distance}, Number {step}}));
     }
 }
 
@@ -66,9 +66,9 @@ bool getarray(platform::FileDialog &CommonDialog1, Slots &x, Slots &y, Slots & /
     try {
         readSamples(file, x, y, length, step);
     } catch (const Error &e) {
-        // A result file chosen by mistake, or numbers written with decimal commas, break in
-        // many ways; say the likely cause.
-        throw Error(e.what() + file.hint());
+        // A result file chosen by mistake, numbers written with decimal commas, or a file that
+        // is no text break in many ways; say the likely cause.
+        throw Error(Message(e.message()).then(file.hint(fewestSamples)));
     }
     file.close();
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/catalogue.h"
 #include "platform/error.h"
 
 #include <array>
@@ -9,6 +10,7 @@
 namespace calc {
 
 using platform::Error;
+using platform::Message;
 
 // The rules of a table of samples:
 // - A table holds fewestSamples to mostSamples samples.
@@ -21,8 +23,6 @@ using platform::Error;
 inline constexpr int fewestSamples = 4;
 inline constexpr int mostSamples = 101;
 inline constexpr double spacingTolerance = 0.01;
-inline constexpr std::string_view interpolationRule =
-    "values between samples are interpolated in ascending tables only";
 
 // The number of slots of each array of the sample table (indices 0 to 100), and so the most
 // samples one calculation can hold.
@@ -40,9 +40,8 @@ private:
     static std::size_t checked(int i)
     {
         if (i < 0 || i >= slotCount)
-            throw Error("Internal error: index " + std::to_string(i) +
-                        " lies outside the sample table (0 to " + std::to_string(slotCount - 1) +
-                        ").");
+            throw Error(Message(texts::indexOutside,
+                                {Message::Count {i}, Message::Count {slotCount - 1}}));
         return static_cast<std::size_t>(i);
     }
 

@@ -1,5 +1,6 @@
 #include "numbers.h"
 
+#include "catalogue.h"
 #include "error.h"
 
 #include <algorithm>
@@ -11,11 +12,6 @@
 namespace platform {
 
 namespace {
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 // The length of the longest prefix of text that is a decimal number as typed for the abscissa:
 // optional sign, digits with an optional "." (at least one digit on either side of it), then
@@ -90,7 +86,7 @@ std::optional<double> convert(std::string_view number, std::string_view written)
         return std::nullopt;
     if (ec == std::errc::result_out_of_range) {
         if (aboveRange(number))
-            throw Error("The number " + std::string(written) + " is too large.");
+            throw Error(Message(texts::numberTooLarge, {Message::Quote {std::string(written)}}));
         return number.starts_with('-') ? -0.0 : 0.0;
     }
     return value;
@@ -129,7 +125,8 @@ ValReading readVal(std::string_view text, std::string_view localePoint)
         number, [](char c) { return c == 'd' || c == 'D'; }, 'e');
     const auto value = convert(number, reading.number);
     if (!value)
-        throw Error("The number " + std::string(reading.number) + " could not be converted.");
+        throw Error(
+            Message(texts::numberNotConverted, {Message::Quote {std::string(reading.number)}}));
     reading.value = *value;
     return reading;
 }
@@ -214,11 +211,6 @@ std::string formatFree(double value, std::string_view decimalPoint)
     std::string text;
     appendFree(text, value, decimalPoint);
     return text;
-}
-
-std::string messageNumber(double value)
-{
-    return formatFree(value, ".");
 }
 
 } // namespace platform

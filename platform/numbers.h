@@ -6,6 +6,12 @@
 
 namespace platform {
 
+// True for the digits 0 to 9, whatever the locale.
+constexpr bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 // A number as written in a sample file: optional sign, digits with an optional "." fraction,
 // optional exponent (e or E, optional sign, digits); "." whatever the locale; the whole text
 // must be the number. Correctly rounded; a value too small for a double underflows to zero.
@@ -46,8 +52,5 @@ std::string formatFree(double value, std::string_view decimalPoint);
 // Appends the value to text as formatFree() writes it, without a string of its own.
 void appendFree(std::string &text, double value, std::string_view decimalPoint);
 
-// A number as a message writes it: as in the result file, with "." whatever the locale, so
-// that it reads as the files and the abscissa box write numbers.
-std::string messageNumber(double value);
 
 } // namespace platform

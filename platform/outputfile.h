@@ -1,5 +1,6 @@
 #pragma once
 
+#include "message.h"
 #include "textoutput.h"
 
 #include <cstddef>
@@ -28,6 +29,6 @@ private:
 };
 
 // What a message says after a failed write: what became of the target.
-std::string afterFailedWrite(const std::string &path, bool existed);
+Message afterFailedWrite(const std::string &path, bool existed);
 
 } // namespace platform

@@ -1,6 +1,8 @@
 #include "textinput.h"
 
+#include "catalogue.h"
 #include "error.h"
+#include "hints.h"
 #include "numbers.h"
 
 #include <algorithm>
@@ -15,6 +17,8 @@
 namespace platform {
 
 namespace {
+
+using Plain = Message::Plain;
 
 // No number needs more characters than this; a longer field is rejected without reading it
 // past the block in which it grows too long.
@@ -45,19 +49,6 @@ bool isLineBreak(int c)
 
 } // namespace
 
-std::string quoteField(std::string_view field)
-{
-    constexpr std::size_t shown = 40;
-    std::string quoted = "\"";
-    for (std::size_t i = 0; i < field.size() && i < shown; ++i) {
-        const auto c = static_cast<unsigned char>(field[i]);
-        quoted += c < 0x20 || c == 0x7f ? '?' : field[i];
-    }
-    if (field.size() > shown)
-        quoted += "...";
-    return quoted + "\"";
-}
-
 TextInput::TextInput(const std::string &path)
     : m_name(std::filesystem::path(path).filename().string()),
       m_buffer(std::make_unique_for_overwrite<char[]>(blockSize))
@@ -65,8 +56,10 @@ TextInput::TextInput(const std::string &path)
     // Without O_NONBLOCK, opening a named pipe would wait for a writer, and the window with it.
     // What was opened is checked before anything is read from it.
     m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (m_fd < 0)
-        throw Error("Cannot open \"" + path + "\" for reading: " + std::strerror(errno) + ".");
+    if (m_fd < 0) {
+        const int error = errno;
+        throw Error(Message(texts::cannotOpenForReading, {Plain {path}, Plain {systemReason(error)}}));
+    }
     struct stat status
     {
     };
@@ -75,11 +68,10 @@ TextInput::TextInput(const std::string &path)
         const int error = errno;
         close();
         if (!statted)
-            throw Error("Cannot open \"" + path + "\" for reading: " + std::strerror(error) + ".");
-        if (S_ISDIR(status.st_mode))
-            throw Error("Cannot read \"" + path + "\": it is a folder, not a file.");
-        throw Error("Cannot read \"" + path +
-                    "\": it is not a regular file (a pipe, a device or a socket).");
+            throw Error(
+                Message(texts::cannotOpenForReading, {Plain {path}, Plain {systemReason(error)}}));
+        throw Error(Message(S_ISDIR(status.st_mode) ? texts::readFolder : texts::readNotRegular,
+                            {Plain {path}}));
     }
     // A UTF-8 byte-order mark says nothing about the numbers. Reading the first block may fail,
     // and no destructor closes the file of a constructor that throws.
@@ -99,14 +91,9 @@ TextInput::~TextInput()
     close();
 }
 
-std::string TextInput::where(int line) const
+void TextInput::fail(int line, const Message &what) const
 {
-    return name() + ", line " + std::to_string(line);
-}
-
-void TextInput::fail(int line, const std::string &what) const
-{
-    throw Error(where(line) + ": " + what);
+    throw Error(Message(texts::atLine, {Plain {m_name}, Message::Count {line}, what.nested()}));
 }
 
 int TextInput::refill()
@@ -117,8 +104,10 @@ int TextInput::refill()
     do
         got = ::read(m_fd, m_buffer.get(), blockSize);
     while (got < 0 && errno == EINTR);
-    if (got < 0)
-        throw Error("Cannot read " + name() + ": " + std::strerror(errno) + ".");
+    if (got < 0) {
+        const int error = errno;
+        throw Error(Message(texts::cannotRead, {Plain {m_name}, Plain {systemReason(error)}}));
+    }
     m_pos = 0;
     m_end = static_cast<std::size_t>(got);
     m_exhausted = got == 0;
@@ -133,7 +122,7 @@ void TextInput::skipSeparators()
             advance();
         } else if (isLineBreak(c) || c == -1) {
             if (m_commaPending)
-                fail(m_line, "a comma with no number after it.");
+                fail(m_line, Message(texts::commaWithoutNumberAfter));
             if (c == -1)
                 return;
             advance();
@@ -143,7 +132,7 @@ void TextInput::skipSeparators()
             m_fieldSinceComma = false;
         } else if (c == syntax::comma) {
             if (!m_fieldSinceComma)
-                fail(m_line, "a comma with no number before it.");
+                fail(m_line, Message(texts::commaWithoutNumberBefore));
             advance();
             m_commaPending = true;
             m_fieldSinceComma = false;
@@ -179,9 +168,8 @@ std::string_view TextInput::takeField()
     while (m_pos == m_end && m_field.size() <= longestField && peek() != -1)
         m_field.append(scanToSeparator());
     if (m_field.size() > longestField)
-        fail(m_line,
-             quoteField(m_field) + " is not a number: the field is longer than " +
-                 std::to_string(longestField) + " characters.");
+        fail(m_line, Message(texts::fieldTooLong,
+                             {Message::Quote {m_field}, Message::Count {longestField}}));
     return m_field;
 }
 
@@ -189,7 +177,7 @@ double TextInput::readNumber()
 {
     skipSeparators();
     if (peek() == -1)
-        throw Error(name() + " ended where a number was expected.");
+        throw Error(Message(texts::endedEarly, {Plain {m_name}}));
     const std::string_view field = takeField();
     m_fieldLine = m_line;
     m_commaPending = false;
@@ -198,9 +186,17 @@ double TextInput::readNumber()
         if (const auto number = parseNumber(field))
             return *number;
     } catch (const Error &e) {
-        fail(m_line, e.what());
+        fail(m_line, e.message());
     }
-    fail(m_line, quoteField(field) + " is not a number.");
+    fail(m_line, Message(texts::notANumber, {Message::Quote {std::string(field)}}));
+}
+
+Message TextInput::hint(int fewestLines) const
+{
+    std::string head(blockSize, '\0');
+    const ssize_t got = m_fd >= 0 ? ::pread(m_fd, head.data(), head.size(), 0) : -1;
+    head.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    return hints::likelyCause(head, head.size() == blockSize, m_name, fewestLines);
 }
 
 void TextInput::close()
@@ -208,83 +204,6 @@ void TextInput::close()
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
-}
-
-namespace {
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// A line that holds a comma between two digits and also separates numbers by blanks, tabs or
-// semicolons: "0,5 0,25" or "0,5;0,25". A comma between digits alone ("1,1") is an ordinary
-// pair.
-bool decimalCommas(std::string_view line)
-{
-    bool comma = false;
-    bool otherSeparator = false;
-    for (std::size_t i = 1; i + 1 < line.size(); ++i) {
-        comma |= line[i] == ',' && isDigit(line[i - 1]) && isDigit(line[i + 1]);
-        otherSeparator |= (line[i] == ' ' || line[i] == '\t' || line[i] == ';') &&
-            isDigit(line[i - 1]) && line.find_first_not_of(" \t;", i) != std::string_view::npos;
-    }
-    return comma && otherSeparator;
-}
-
-// A line as the result file writes it: three numbers separated by blanks, with "." or ","
-// as the decimal point.
-bool resultLine(std::string_view line)
-{
-    int numbers = 0;
-    for (std::size_t begin = 0; begin < line.size();) {
-        begin = line.find_first_not_of(syntax::blanks, begin);
-        if (begin == std::string_view::npos)
-            break;
-        const std::size_t end = std::min(line.find_first_of(syntax::blanks, begin), line.size());
-        std::string field(line.substr(begin, end - begin));
-        std::ranges::replace(field, ',', '.');
-        try {
-            if (!parseNumber(field))
-                return false;
-        } catch (const Error &) {
-            // too large: a number all the same
-        }
-        ++numbers;
-        begin = end;
-    }
-    return numbers == 3;
-}
-
-} // namespace
-
-std::string TextInput::hint() const
-{
-    std::string head(blockSize, '\0');
-    const ssize_t got = m_fd >= 0 ? ::pread(m_fd, head.data(), head.size(), 0) : -1;
-    head.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-    if (head.size() == blockSize) // the last line may go on past the block
-        head.resize(head.find_last_of("\r\n") + 1);
-    bool commas = false;
-    bool results = true;
-    int lines = 0;
-    for (std::size_t begin = 0; begin < head.size();) {
-        const std::size_t end = std::min(head.find_first_of("\r\n", begin), head.size());
-        const std::string_view line = std::string_view(head).substr(begin, end - begin);
-        commas |= decimalCommas(line);
-        if (line.find_first_not_of(syntax::blanks) != std::string_view::npos) {
-            results &= resultLine(line);
-            ++lines;
-        }
-        begin = end + 1;
-    }
-    if (results && lines > 0)
-        return " It looks like a result file (three numbers on every line: x, y and y\u2032), "
-               "not a sample file of pairs x, y.";
-    if (commas)
-        return " The numbers look written with decimal commas: in a sample file \",\" "
-               "separates numbers and \".\" is the decimal point.";
-    return {};
 }
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "message.h"
+
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -54,14 +56,12 @@ public:
     double readNumber();
     // The line of the last field read, counted from 1.
     int line() const { return m_fieldLine; }
-    // The file's name in quotes, for messages.
-    std::string name() const { return "\"" + m_name + "\""; }
-    // `"name", line N`, for messages.
-    std::string where(int line) const;
-    // A sentence to add to a message about this file when it looks like a result file (three
-    // numbers on every line), or when its numbers look written with decimal commas ("0,5 0,25"
-    // or "0,5;0,25"); else "". Reads the file's first block again.
-    std::string hint() const;
+    // The file's name, for messages.
+    const std::string &name() const { return m_name; }
+    // A sentence to add to a message about this file when its start makes the cause plain
+    // (hints.h; a result file has at least fewestLines lines); else an empty message. Reads the
+    // file's first block again.
+    Message hint(int fewestLines) const;
     // Closes the file.
     void close();
 
@@ -75,7 +75,8 @@ private:
     std::string_view scanToSeparator();
     // The field at the read position, read to its end. The view lasts until the next read.
     std::string_view takeField();
-    [[noreturn]] void fail(int line, const std::string &what) const;
+    // Throws Error: "name", line N: what.
+    [[noreturn]] void fail(int line, const Message &what) const;
 
     int m_fd = -1;
     std::string m_name;
@@ -89,8 +90,5 @@ private:
     bool m_fieldSinceComma = false;
     bool m_commaPending = false;
 };
-
-// A field of a file as it may be quoted in a message: short, and printable.
-std::string quoteField(std::string_view field);
 
 } // namespace platform

@@ -1,17 +1,18 @@
 #include "textoutput.h"
 
+#include "catalogue.h"
 #include "outputfile.h"
 
 #include <filesystem>
 
 namespace platform {
 
-std::string afterFailedWrite(const std::string &path, bool existed)
+Message afterFailedWrite(const std::string &path, bool existed)
 {
     if (!existed)
-        return " No file was written.";
-    return " The existing file \"" + std::filesystem::path(path).filename().string() +
-        "\" was left as it was.";
+        return Message(texts::noFileWritten);
+    return Message(texts::existingFileKept,
+                   {Message::Plain {std::filesystem::path(path).filename().string()}});
 }
 
 TextOutput::TextOutput(const std::string &path) : m_file(std::make_unique<File>(path)) { }

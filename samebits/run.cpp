@@ -60,7 +60,7 @@ int main(int argc, char **argv)
             try {
                 const calc::Outcome outcome = calc::cmdcalculate_Click(context);
                 calc::showOutcome(display, outcome, decimalPoint);
-                message = outcome.message;
+                message = outcome.message.english();
             } catch (const calc::Error &e) {
                 message = std::string("error: ") + e.what();
             }

@@ -30,6 +30,17 @@ git ls-files -co --exclude-standard -z | while IFS= read -r -d '' file; do
 done | xargs -0 cp --parents -t "$source"
 chmod -R a+rX "$scratch"
 
+# reprotest runs "sudo -h localhost ...", which Debian 12's sudo refuses ("a remote host may only
+# be specified when listing privileges"): a sudo first on the PATH drops that option.
+mkdir -p "$scratch/bin"
+cat >"$scratch/bin/sudo" <<'SUDO'
+#!/bin/sh
+if [ "${1:-}" = -h ] && [ "${2:-}" = localhost ]; then shift 2; fi
+exec /usr/bin/sudo "$@"
+SUDO
+chmod 755 "$scratch/bin/sudo"
+export PATH=$PWD/$scratch/bin:$PATH
+
 variations=(--vary=+all "--vary=user_group.available+=$builder:$builder" --vary=domain_host.use_sudo=1)
 if ! disorderfs --help >/dev/null 2>&1 || [ ! -w /dev/fuse ]; then
     echo "no FUSE here: the file order is not varied"

@@ -11,7 +11,9 @@
 #include "platform/error.h"
 #include "platform/locale.h"
 #include "platform/numbers.h"
+#include "platform/catalogue.h"
 #include "qtfiledialog.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -35,14 +37,19 @@ Control *place(QWidget *window, const char *name, const Arguments &...arguments)
 // The controls are created in tab order; txtx comes after Label1 and so lies on top of the
 // blanks of its text, where it reads as the argument of y'.
 Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
-    : cmdcalculate(place<QPushButton>(this, "cmdcalculate", QStringLiteral("Calculate"))),
-      cmdquit(place<QPushButton>(this, "cmdquit", QStringLiteral("Quit"))),
+    : cmdcalculate(place<QPushButton>(this, "cmdcalculate", translation::text(texts::calculate))),
+      cmdquit(place<QPushButton>(this, "cmdquit", translation::text(texts::quit))),
       Label1(place<ArgumentLabel>(this, "Label1", QStringLiteral("y'(         ) = "))),
       txtx(place<AbscissaBox>(this, "txtx", QStringLiteral("2.2"))),
-      lbloutputyprime(place<OutputField>(this, "lbloutputyprime", QStringLiteral("Derivative y′"),
-                                         QStringLiteral("Derivative y′ at x"))),
-      lbloutputy(place<OutputField>(this, "lbloutputy", QStringLiteral("Value y"),
-                                    QStringLiteral("Value y at x"))),
+      lbloutputyprime(place<OutputField>(
+          this, "lbloutputyprime",
+          OutputField::Texts {translation::text(texts::derivativeName),
+                              translation::text(texts::derivativeDescription),
+                              translation::text(texts::derivativeAt)})),
+      lbloutputy(place<OutputField>(this, "lbloutputy",
+                                    OutputField::Texts {translation::text(texts::valueName),
+                                                        translation::text(texts::valueDescription),
+                                                        translation::text(texts::valueAt)})),
       Label2(place<QLabel>(this, "Label2", QStringLiteral("y(x) = "))),
       m_dialog(dialog ? std::move(dialog) : std::make_unique<QtFileDialog>(this)),
       m_announcer(new Announcer(this))
@@ -57,10 +64,12 @@ Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
     setFont(layout::font());
     setFixedSize(layout::clientSize(logicalDpiX()));
 
-    cmdcalculate->setAccessibleName(QStringLiteral("Calculate"));
-    cmdquit->setAccessibleName(QStringLiteral("Quit"));
-    txtx->setAccessibleName(QStringLiteral("Abscissa x"));
-    txtx->setAccessibleDescription(QStringLiteral("The abscissa x at which y′ and y are shown"));
+    cmdcalculate->setAccessibleName(translation::text(texts::calculate));
+    cmdquit->setAccessibleName(translation::text(texts::quit));
+    layout::fitCaption(cmdcalculate);
+    layout::fitCaption(cmdquit);
+    txtx->setAccessibleName(translation::text(texts::abscissaName));
+    txtx->setAccessibleDescription(translation::text(texts::abscissaDescription));
     txtx->setToolTip(txtx->accessibleDescription());
     Label1->setArgument(txtx);
     setTabOrder(cmdcalculate, cmdquit);
@@ -110,10 +119,11 @@ void Form1::cmdcalculate_Click()
     try {
         present(calc::cmdcalculate_Click(context), context.decimalPoint);
     } catch (const platform::Error &e) {
-        report(QMessageBox::Warning, QString::fromStdString(e.what()));
+        report(QMessageBox::Warning, translation::message(e.message()));
     } catch (const std::exception &e) {
         report(QMessageBox::Critical,
-               QStringLiteral("The calculation failed unexpectedly: %1").arg(e.what()));
+               translation::message(platform::Message(texts::failedUnexpectedly,
+                                                      {platform::Message::Plain {e.what()}})));
     }
     takeKeyboardBack(focused);
 }
@@ -124,18 +134,19 @@ void Form1::present(const calc::Outcome &outcome, const std::string &point)
     if (outcome.kind == calc::Outcome::Kind::Shown) {
         m_valuesAt = outcome.xval;
         m_valuesAtText = QString::fromStdString(platform::formatFree(outcome.xval, point));
-        m_announcer->hold(QStringLiteral("At x = %1: derivative %2, value %3")
-                              .arg(m_valuesAtText, lbloutputyprime->value(), lbloutputy->value()));
+        using Plain = platform::Message::Plain;
+        m_announcer->hold(translation::message(platform::Message(
+            texts::announcement, {platform::Message::Number {outcome.xval},
+                                  Plain {lbloutputyprime->value().toStdString()},
+                                  Plain {lbloutputy->value().toStdString()}})));
     } else if (outcome.kind == calc::Outcome::Kind::NoValue) {
         m_valuesAt.reset();
     }
     markOtherAbscissa();
-    QStringList sentences;
-    for (const std::string &sentence : {outcome.abscissaNote, outcome.message})
-        if (!sentence.empty())
-            sentences << QString::fromStdString(sentence);
-    if (!sentences.isEmpty())
-        report(QMessageBox::Information, sentences.join(QLatin1Char(' ')));
+    platform::Message note = outcome.abscissaNote;
+    note.then(outcome.message);
+    if (!note.empty())
+        report(QMessageBox::Information, translation::message(note));
 }
 
 void Form1::takeKeyboardBack(const QPointer<QWidget> &focused)

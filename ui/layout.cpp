@@ -1,6 +1,9 @@
 #include "layout.h"
 
 #include <QFontDatabase>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <cmath>
 #include <cstring>
 
@@ -53,6 +56,66 @@ QFont font()
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     return font;
+}
+
+namespace {
+
+// The caption broken into two lines at the blank nearest its middle; empty without a blank.
+QString twoLines(const QString &caption)
+{
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < caption.size(); ++i)
+        if (caption.at(i) == QLatin1Char(' ') &&
+            (best < 0 || std::abs(caption.size() - 2 * i) < std::abs(caption.size() - 2 * best)))
+            best = i;
+    if (best < 0)
+        return {};
+    return caption.left(best) + QLatin1Char('\n') + caption.mid(best + 1);
+}
+
+// True when the text, on its lines, fits the area in the font.
+bool fits(const QString &text, const QFont &font, const QSize &area)
+{
+    const QFontMetrics metrics(font);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        if (metrics.horizontalAdvance(line) > area.width())
+            return false;
+    return lines.size() * metrics.lineSpacing() <= area.height();
+}
+
+} // namespace
+
+void fitCaption(QPushButton *button)
+{
+    const QString caption = button->text();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.features = QStyleOptionButton::AutoDefaultButton;
+    option.text = caption;
+    // The style's contents area, less a pixel on either side.
+    const QSize area =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).size() -
+        QSize(2, 0);
+    const QString broken = twoLines(caption);
+    QFont font = button->font();
+    for (const QString &shown : {caption, broken}) {
+        if (shown.isEmpty())
+            continue;
+        for (int size = font.pointSize(); size >= smallestPointSize; --size) {
+            QFont smaller = font;
+            smaller.setPointSize(size);
+            if (fits(shown, smaller, area)) {
+                button->setFont(smaller);
+                button->setText(shown);
+                return;
+            }
+        }
+    }
+    font.setPointSize(smallestPointSize);
+    button->setFont(font);
+    button->setText(QFontMetrics(font).elidedText(caption, Qt::ElideRight, area.width()));
+    button->setToolTip(caption);
 }
 
 } // namespace layout

@@ -1,5 +1,8 @@
 #include "outputfield.h"
 
+#include "platform/catalogue.h"
+#include "translation.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -7,10 +10,9 @@
 #include <QMenu>
 #include <algorithm>
 
-OutputField::OutputField(const QString &name, const QString &description, QWidget *parent)
-    : QLabel(parent), m_description(description)
+OutputField::OutputField(const Texts &texts, QWidget *parent) : QLabel(parent), m_texts(texts)
 {
-    setAccessibleName(name);
+    setAccessibleName(texts.name);
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
     setAutoFillBackground(true);
@@ -54,10 +56,11 @@ void OutputField::setOtherAbscissa(const QString &abscissa)
 void OutputField::describe()
 {
     const QString description = m_otherAbscissa.isEmpty()
-        ? m_description
-        : m_description + QStringLiteral(" = ") + m_otherAbscissa;
+        ? m_texts.description
+        : m_texts.descriptionAt.arg(m_otherAbscissa);
     setAccessibleDescription(description);
-    setToolTip(m_value.isEmpty() ? description : description + QStringLiteral(": ") + m_value);
+    setToolTip(m_value.isEmpty() ? description
+                                 : translation::text(texts::fieldTooltip).arg(description, m_value));
 }
 
 void OutputField::fit()
@@ -137,7 +140,7 @@ void OutputField::keyPressEvent(QKeyEvent *event)
 void OutputField::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu menu(this);
-    QAction *copyAction = menu.addAction(tr("&Copy"), this, [this] { copy(); });
+    QAction *copyAction = menu.addAction(translation::text(texts::copy), this, [this] { copy(); });
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setEnabled(!m_value.isEmpty());
     menu.exec(event->globalPos());

@@ -16,8 +16,16 @@ class OutputField : public QLabel
 public:
     static constexpr int minimumPointSize = 8;
 
-    // name is the field's name for screen readers, description says what the field holds.
-    OutputField(const QString &name, const QString &description, QWidget *parent);
+    // What the field says of itself: its name for screen readers, what it holds, and what it
+    // holds when its value was found at another abscissa (%1) than the box reads.
+    struct Texts
+    {
+        QString name;
+        QString description;
+        QString descriptionAt;
+    };
+
+    OutputField(const Texts &texts, QWidget *parent);
 
     // Shows the value, replacing the last one; empty clears the field.
     void setValue(const QString &value);
@@ -44,7 +52,7 @@ private:
     void copy() const;
     void describe();
 
-    QString m_description;
+    Texts m_texts;
     QString m_otherAbscissa;
     QString m_value;
     bool m_elided = false;

@@ -1,5 +1,9 @@
 #include "qtfiledialog.h"
 
+#include "platform/catalogue.h"
+#include "translation.h"
+
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -25,8 +29,10 @@ public:
     {
         const QStringList chosen = selectedFiles();
         if (acceptMode() == AcceptSave && !chosen.isEmpty()) {
+            // Only a file is replaced: a folder opens, and a device or a pipe is refused by the
+            // writer, without a question first.
             const QFileInfo target(chosen.constFirst());
-            if (target.exists() && !target.isDir() &&
+            if (target.isFile() &&
                 QMessageBox::warning(
                     this, windowTitle(), replaceQuestion(target.filePath(), m_sampleFile),
                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
@@ -47,11 +53,18 @@ QString replaceQuestion(const QString &target, const QString &sampleFile)
     std::error_code error;
     if (!sampleFile.isEmpty() &&
         std::filesystem::equivalent(QFile::encodeName(target).toStdString(),
-                                    QFile::encodeName(sampleFile).toStdString(), error))
-        return QStringLiteral("\"%1\" is the sample file just read. Replace its samples with "
-                              "the results?")
-            .arg(name);
-    return QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(name);
+                                    QFile::encodeName(sampleFile).toStdString(), error)) {
+        // The save replaces the name chosen, through symbolic links: under the sample file's
+        // own name its samples are replaced; under a second name (a hard link) the sample file
+        // keeps them.
+        if (QFileInfo(target).canonicalFilePath() == QFileInfo(sampleFile).canonicalFilePath())
+            return translation::text(texts::replaceSampleFile).arg(name);
+        return translation::text(texts::replaceSampleFileLink)
+            .arg(name, QFileInfo(sampleFile).fileName());
+    }
+    // Qt's own question, in Qt's own words.
+    return QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+        .arg(name);
 }
 
 QtFileDialog::QtFileDialog(QWidget *parent) : m_parent(parent) { }

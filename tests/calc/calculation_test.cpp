@@ -70,7 +70,7 @@ TEST(Calculation, FindsTabulatedOrInterpolatedValuesAtTheTypedAbscissa)
         const calc::Outcome outcome = run.calculate();
         EXPECT_EQ(outcome.kind, Kind::Shown) << abscissa;
         EXPECT_EQ(outcome.point, point) << abscissa;
-        EXPECT_EQ(outcome.abscissaNote, note) << abscissa;
+        EXPECT_EQ(outcome.abscissaNote.english(), note) << abscissa;
         // Nothing is shown before the outcome is.
         EXPECT_TRUE(run.display.writes.empty());
     }
@@ -131,7 +131,7 @@ TEST(Calculation, SaysWhyNoValueLiesAtTheAbscissa)
         OneCalculation run(squares, abscissa);
         const calc::Outcome outcome = run.calculate();
         EXPECT_EQ(outcome.kind, Kind::NoValue);
-        EXPECT_THAT(outcome.message, AllOf(HasSubstr("x = " + abscissa), HasSubstr("from 0 to 4")));
+        EXPECT_THAT(outcome.message.english(), AllOf(HasSubstr("x = " + abscissa), HasSubstr("from 0 to 4")));
         // The result file is written all the same.
         EXPECT_EQ(Files::read(run.output), squaresResult);
     }
@@ -145,7 +145,7 @@ TEST(Calculation, FindsOnlySamplesOfADescendingTable)
     OneCalculation between("4,16\n3,9\n2,4\n1,1\n0,0\n", "2.5");
     const calc::Outcome outcome = between.calculate();
     EXPECT_EQ(outcome.kind, Kind::NoValue);
-    EXPECT_THAT(outcome.message, HasSubstr("ascending tables only"));
+    EXPECT_THAT(outcome.message.english(), HasSubstr("ascending tables only"));
 }
 
 TEST(Calculation, EndsQuietlyWhenAChoiceIsCancelled)
@@ -202,7 +202,7 @@ TEST(Calculation, ReadsADecimalCommaInTheAbscissaWhereTheLocaleWritesOne)
 TEST(Calculation, WritesNumbersInMessagesWithAPointWhateverTheLocale)
 {
     OneCalculation run(squares, "-0,5", ",");
-    EXPECT_THAT(run.calculate().message, HasSubstr("No value at x = -0.5:"));
+    EXPECT_THAT(run.calculate().message.english(), HasSubstr("No value at x = -0.5:"));
 }
 
 TEST(ShowOutcome, ShowsTheDerivativeFirstThenTheValue)

@@ -126,9 +126,31 @@ TEST(Getarray, SaysWhenTheNumbersLookWrittenWithDecimalCommasOrTheFileIsAResultF
         {squaresResult, "line 5: the abscissa 8 has no ordinate", results},
         {"0 0 0\n0,5 0,25 1\n1 1 2\n1,5 2,25 3\n", "line 1", results},
         {"0 0 0\r\n\r\n1 1 2\r\n2 4 4\r\n3 9 6\r\n", "line 1", results},
+        // bytes that are not text, quoted so that they can be read
+        {"0,0\n\x01\xff\x4a%,1\n", "\"\\x01\\xFFJ%\" is not a number",
+         "\"samples.txt\" does not look like a text file"},
     };
     for (const auto &[content, words, hint] : cases)
         EXPECT_THAT(errorReading(content), AllOf(HasSubstr(words), HasSubstr(hint))) << content;
+}
+
+TEST(Getarray, GivesAHintOnlyWhereItIsTrue)
+{
+    const struct
+    {
+        std::string content;
+        std::string words;
+    } cases[] = {
+        // Three pairs on one line, not decimal commas nor a result line.
+        {"0,0 1,1 2,4\n", "holds only 3 samples; at least 4 are needed to estimate derivatives."},
+        // Fewer lines than a table has samples is no result file.
+        {"0 0 0\n1 1 2\n2 4 4\n", "line 3: the abscissa 4 has no ordinate; the numbers of a "
+                                  "sample file come in pairs x, y."},
+        // Text in another script is text.
+        {"0,0\n\u00e9,1\n", "\"\u00e9\" is not a number."},
+    };
+    for (const auto &[content, words] : cases)
+        EXPECT_THAT(errorReading(content), testing::EndsWith(words)) << content;
 }
 
 TEST(Getarray, StopsAtTheFirstSampleTooMany)

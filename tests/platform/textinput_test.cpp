@@ -1,4 +1,5 @@
 #include "platform/error.h"
+#include "platform/message.h"
 #include "platform/textinput.h"
 #include "support/fakes.h"
 
@@ -114,7 +115,7 @@ TEST(TextInput, RejectsBadFieldsNamingFileLineAndField)
         {"0,0\n1;1\n", {"line 2", "\"1;1\" is not a number"}},
         {"0,0\n1,1e400\n", {"line 2", "1e400", "too large"}},
         {"0,0\n\n1,nan\n", {"line 3", "\"nan\""}},
-        {"0,0\n1\0002,1\n"s, {"line 2", "\"1?2\" is not a number"}},
+        {"0,0\n1\0002,1\n"s, {"line 2", "\"1\\x002\" is not a number"}},
         // a comma needs a number on its own line on both sides
         {",0,0\n", {"line 1", "comma with no number before it"}},
         {"0,,0\n", {"line 1", "comma with no number before it"}},
@@ -127,7 +128,7 @@ TEST(TextInput, RejectsBadFieldsNamingFileLineAndField)
     for (const auto &[content, words] : cases) {
         const std::string message = errorReading(content);
         for (const std::string &word : words)
-            EXPECT_THAT(message, HasSubstr(word)) << "reading " << platform::quoteField(content);
+            EXPECT_THAT(message, HasSubstr(word)) << "reading " << platform::quoted(content);
     }
 }
 
@@ -149,7 +150,8 @@ TEST(TextInput, RefusesToOpenWhatIsNotAReadableFile)
         std::string path;
         std::string words;
     } cases[] = {
-        {files.path("missing.txt"), "for reading: No such file or directory"},
+        // the system's reason as every message writes it, in lower case
+        {files.path("missing.txt"), "for reading: no such file or directory."},
         {files.path(""), "it is a folder"},
         {"/dev/null", "it is not a regular file"},
         {"", "Cannot open \"\""},
@@ -160,12 +162,34 @@ TEST(TextInput, RefusesToOpenWhatIsNotAReadableFile)
             << path;
 }
 
-TEST(QuoteField, KeepsMessagesShortAndPrintable)
+TEST(Quoted, KeepsMessagesShortPrintableAndWholeCharacters)
 {
-    EXPECT_EQ(platform::quoteField("abc"), "\"abc\"");
-    EXPECT_EQ(platform::quoteField("2.5 x"), "\"2.5 x\""); // a typed abscissa has blanks
-    EXPECT_EQ(platform::quoteField(std::string("a\tb\0c", 5)), "\"a?b?c\"");
-    EXPECT_EQ(platform::quoteField(std::string(50, 'x')), "\"" + std::string(40, 'x') + "...\"");
+    const struct
+    {
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        {"abc", "abc"},
+        {"2.5 x", "2.5 x"}, // a typed abscissa has blanks
+        {std::string(50, 'x'), std::string(40, 'x') + "..."},
+        // Forty characters, not bytes: a character of three bytes is never cut in two.
+        {std::string(38, 'a') + "\u22122.5", std::string(38, 'a') + "\u22122..."},
+        {"\u00e9t\u00e9", "\u00e9t\u00e9"},
+        // Control characters and bytes that are not UTF-8 are written as \xNN.
+        {std::string("a\tb\0c", 5), "a\\x09b\\x00c"},
+        {"\xff\xfe\x4a%", "\\xFF\\xFEJ%"},
+        {"\xe2\x88", "\\xE2\\x88"}, // a character cut short
+        {"\xc0\xaf", "\\xC0\\xAF"}, // an overlong "/"
+        {"\xc2\x85", "\\xC2\\x85"}, // a control character of Latin-1
+        {std::string(45, '\xff'), [] {
+             std::string s;
+             for (int i = 0; i < 40; ++i)
+                 s += "\\xFF";
+             return s + "...";
+         }()},
+    };
+    for (const auto &[text, shown] : cases)
+        EXPECT_EQ(platform::quoted(text), shown) << text;
 }
 
 } // namespace
