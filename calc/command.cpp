@@ -37,8 +37,9 @@ Message abscissaNote(const platform::ValReading &reading)
         return Message(texts::boxEmpty);
     if (reading.number.empty())
         return Message(texts::boxHoldsNoNumber, {Quote {std::string(reading.text)}});
-    return Message(texts::abscissaReadAs, {Quote {std::string(reading.text)},
-                                           Number {reading.value}, Quote {std::string(reading.rest)}});
+    return Message(texts::abscissaReadAs,
+                   {Quote {std::string(reading.text)}, Number {reading.value},
+                    Quote {std::string(reading.rest)}});
 }
 
 } // namespace

@@ -23,8 +23,8 @@ void derivative(const Slots & /*x*/, const Slots &y, Slots &yprime, const int &l
         else if (i > length - 3)
             yprime[i] = (y[i - 2] + (3 * y[i] - 4 * y[i - 1])) / (2 * h);
         if (!std::isfinite(yprime[i]))
-            throw Error(Message(texts::derivativeTooLarge,
-                                {Message::Count {i + 1}, Message::Number {h}}));
+            throw Error(
+                Message(texts::derivativeTooLarge, {Message::Count {i + 1}, Message::Number {h}}));
     }
 }
 

@@ -40,8 +40,8 @@ private:
     static std::size_t checked(int i)
     {
         if (i < 0 || i >= slotCount)
-            throw Error(Message(texts::indexOutside,
-                                {Message::Count {i}, Message::Count {slotCount - 1}}));
+            throw Error(
+                Message(texts::indexOutside, {Message::Count {i}, Message::Count {slotCount - 1}}));
         return static_cast<std::size_t>(i);
     }
 

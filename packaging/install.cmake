@@ -43,7 +43,25 @@ if(NOT TABDERIV_METAINFO_RELEASES MATCHES "version=\"${PROJECT_VERSION}\"")
     message(FATAL_ERROR "debian/changelog has no entry for ${PROJECT_VERSION}")
 endif()
 configure_file(data/org.tabderiv.tabderiv.metainfo.xml.in
-               ${generated}/org.tabderiv.tabderiv.metainfo.xml @ONLY)
+               ${generated}/org.tabderiv.tabderiv.metainfo.xml.english @ONLY)
+
+# The desktop entry and the metainfo with the translations of their texts.
+list(TRANSFORM TABDERIV_LANGUAGES REPLACE "(.+)" "${PROJECT_SOURCE_DIR}/translations/tabderiv_\\1.ts"
+     OUTPUT_VARIABLE sources)
+set(localize ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/packaging/translations.py)
+add_custom_command(OUTPUT ${generated}/org.tabderiv.tabderiv.desktop
+                   COMMAND ${localize} desktop ${PROJECT_SOURCE_DIR}/data/org.tabderiv.tabderiv.desktop
+                           ${generated}/org.tabderiv.tabderiv.desktop ${sources}
+                   DEPENDS data/org.tabderiv.tabderiv.desktop packaging/translations.py ${sources}
+                   VERBATIM)
+add_custom_command(OUTPUT ${generated}/org.tabderiv.tabderiv.metainfo.xml
+                   COMMAND ${localize} metainfo ${generated}/org.tabderiv.tabderiv.metainfo.xml.english
+                           ${generated}/org.tabderiv.tabderiv.metainfo.xml ${sources}
+                   DEPENDS ${generated}/org.tabderiv.tabderiv.metainfo.xml.english
+                           packaging/translations.py ${sources}
+                   VERBATIM)
+add_custom_target(localized_data ALL DEPENDS ${generated}/org.tabderiv.tabderiv.desktop
+                                             ${generated}/org.tabderiv.tabderiv.metainfo.xml)
 
 # The manual page, compressed as Debian wants it.
 find_program(GZIP gzip REQUIRED)
@@ -54,7 +72,7 @@ add_custom_command(OUTPUT ${generated}/tabderiv.1.gz
 add_custom_target(manual_page ALL DEPENDS ${generated}/tabderiv.1.gz)
 
 install(TARGETS tabderiv RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES data/org.tabderiv.tabderiv.desktop
+install(FILES ${generated}/org.tabderiv.tabderiv.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${generated}/org.tabderiv.tabderiv.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -50,9 +50,10 @@ inline constexpr const char *replaceSampleFile = QT_TRANSLATE_NOOP(
     "tabderiv", "\"%1\" is the sample file just read. Replace its samples with the results?");
 //: Asked before the result file replaces %1, a second name (a hard link) of the sample file
 //: %2: saving gives the name %1 a new file, and %2 keeps its samples.
-inline constexpr const char *replaceSampleFileLink = QT_TRANSLATE_NOOP(
-    "tabderiv", "\"%1\" and the sample file \"%2\" just read are one file under two names. "
-                "Replace \"%1\" with the results? \"%2\" keeps its samples.");
+inline constexpr const char *replaceSampleFileLink =
+    QT_TRANSLATE_NOOP("tabderiv",
+                      "\"%1\" and the sample file \"%2\" just read are one file under two names. "
+                      "Replace \"%1\" with the results? \"%2\" keeps its samples.");
 
 // How the box was read
 
@@ -63,8 +64,7 @@ inline constexpr const char *boxHoldsNoNumber =
     QT_TRANSLATE_NOOP("tabderiv", "The box holds no number (\"%1\"), so x was read as 0.");
 //: %1 is the text of the box, %2 the number read from its start, %3 the text after it.
 inline constexpr const char *abscissaReadAs = QT_TRANSLATE_NOOP(
-    "tabderiv",
-    "The abscissa \"%1\" was read as %2: the rest, \"%3\", is not part of the number.");
+    "tabderiv", "The abscissa \"%1\" was read as %2: the rest, \"%3\", is not part of the number.");
 
 // The calculation
 
@@ -73,9 +73,10 @@ inline constexpr const char *noValue =
     QT_TRANSLATE_NOOP("tabderiv", "No value at x = %1: the table runs from %2 to %3.");
 //: As the sentence before, for an abscissa inside a descending table.
 inline constexpr const char *noValueDescending =
-    QT_TRANSLATE_NOOP("tabderiv", "No value at x = %1: the table runs from %2 to %3, and "
-                                  "values between samples are interpolated in ascending "
-                                  "tables only.");
+    QT_TRANSLATE_NOOP("tabderiv",
+                      "No value at x = %1: the table runs from %2 to %3, and "
+                      "values between samples are interpolated in ascending "
+                      "tables only.");
 //: %1 is the abscissa.
 inline constexpr const char *resultNotFinite = QT_TRANSLATE_NOOP(
     "tabderiv", "The result at x = %1 is too large to be shown: it is not a finite number.");
@@ -83,8 +84,9 @@ inline constexpr const char *noSpacing = QT_TRANSLATE_NOOP(
     "tabderiv", "The samples have no spacing, so no derivative can be estimated.");
 //: %1 is the number of the sample, counted from 1; %2 is the spacing.
 inline constexpr const char *derivativeTooLarge =
-    QT_TRANSLATE_NOOP("tabderiv", "The derivative at sample %1 is too large for a number: the "
-                                  "ordinates are too large for a spacing of %2.");
+    QT_TRANSLATE_NOOP("tabderiv",
+                      "The derivative at sample %1 is too large for a number: the "
+                      "ordinates are too large for a spacing of %2.");
 //: %1 is an index the program used, %2 the last index of the table.
 inline constexpr const char *indexOutside = QT_TRANSLATE_NOOP(
     "tabderiv", "Internal error: index %1 lies outside the sample table (0 to %2).");
@@ -98,8 +100,9 @@ inline constexpr const char *tooManySamples = QT_TRANSLATE_NOOP(
     "tabderiv", "\"%1\", line %2: more than %3 samples; %3 is the most a table holds.");
 //: %2 is the line, %3 the abscissa x that has no ordinate y.
 inline constexpr const char *noOrdinate =
-    QT_TRANSLATE_NOOP("tabderiv", "\"%1\", line %2: the abscissa %3 has no ordinate; the "
-                                  "numbers of a sample file come in pairs x, y.");
+    QT_TRANSLATE_NOOP("tabderiv",
+                      "\"%1\", line %2: the abscissa %3 has no ordinate; the "
+                      "numbers of a sample file come in pairs x, y.");
 inline constexpr const char *noSamples = QT_TRANSLATE_NOOP(
     "tabderiv", "\"%1\" holds no samples; a sample file lists pairs of numbers x, y.");
 //: %2 is the fewest samples a table holds.
@@ -110,15 +113,17 @@ inline constexpr const char *fewSamples = QT_TRANSLATE_NOOP(
     "tabderiv", "\"%1\" holds only %2 samples; at least %3 are needed to estimate derivatives.");
 //: %2 is the abscissa of both the first and the last sample.
 inline constexpr const char *sameEnds =
-    QT_TRANSLATE_NOOP("tabderiv", "\"%1\": the first and the last abscissa are both %2, so the "
-                                  "samples have no spacing.");
+    QT_TRANSLATE_NOOP("tabderiv",
+                      "\"%1\": the first and the last abscissa are both %2, so the "
+                      "samples have no spacing.");
 inline constexpr const char *tooFarApart =
     QT_TRANSLATE_NOOP("tabderiv", "\"%1\": the abscissas %2 and %3 lie too far apart.");
 //: %2 is the line, %3 the abscissa, %4 its distance from the abscissa before it, %5 the
 //: spacing of the table.
-inline constexpr const char *unequalSpacing = QT_TRANSLATE_NOOP(
-    "tabderiv", "\"%1\", line %2: the abscissa %3 lies %4 from the one before it, but the "
-                "samples must be equally spaced, %5 apart in this table.");
+inline constexpr const char *unequalSpacing =
+    QT_TRANSLATE_NOOP("tabderiv",
+                      "\"%1\", line %2: the abscissa %3 lies %4 from the one before it, but the "
+                      "samples must be equally spaced, %5 apart in this table.");
 //: Follows "file", line N: and so begins in lower case.
 inline constexpr const char *commaWithoutNumberAfter =
     QT_TRANSLATE_NOOP("tabderiv", "a comma with no number after it.");
@@ -154,11 +159,13 @@ inline constexpr const char *readNotRegular = QT_TRANSLATE_NOOP(
 // Likely causes, added after a message about a sample file that could not be used.
 
 inline constexpr const char *looksLikeResultFile = QT_TRANSLATE_NOOP(
-    "tabderiv", "It looks like a result file (three numbers on every line: x, y and y′), not a "
-                "sample file of pairs x, y.");
+    "tabderiv",
+    "It looks like a result file (three numbers on every line: x, y and y′), not a "
+    "sample file of pairs x, y.");
 inline constexpr const char *looksWrittenWithDecimalCommas = QT_TRANSLATE_NOOP(
-    "tabderiv", "The numbers look written with decimal commas: in a sample file \",\" separates "
-                "numbers and \".\" is the decimal point.");
+    "tabderiv",
+    "The numbers look written with decimal commas: in a sample file \",\" separates "
+    "numbers and \".\" is the decimal point.");
 //: %1 is the file's name.
 inline constexpr const char *notText = QT_TRANSLATE_NOOP(
     "tabderiv", "\"%1\" does not look like a text file: it holds bytes that are not text.");
@@ -166,15 +173,17 @@ inline constexpr const char *notText = QT_TRANSLATE_NOOP(
 // Why the result file could not be written: %1 is its path; %2, where there is one, the
 // reason, which begins in lower case.
 
-inline constexpr const char *cannotWrite = QT_TRANSLATE_NOOP("tabderiv", "Cannot write \"%1\": %2.");
-inline constexpr const char *cannotWriteFile = QT_TRANSLATE_NOOP("tabderiv", "Cannot write \"%1\".");
+inline constexpr const char *cannotWrite =
+    QT_TRANSLATE_NOOP("tabderiv", "Cannot write \"%1\": %2.");
+inline constexpr const char *cannotWriteFile =
+    QT_TRANSLATE_NOOP("tabderiv", "Cannot write \"%1\".");
 inline constexpr const char *writeFolder =
     QT_TRANSLATE_NOOP("tabderiv", "Cannot write \"%1\": it is a folder, not a file.");
 inline constexpr const char *writeNotRegular =
     QT_TRANSLATE_NOOP("tabderiv", "Cannot write \"%1\": it is not a regular file.");
 //: %2 is the folder, %3 the system's reason.
-inline constexpr const char *folderNotWritable = QT_TRANSLATE_NOOP(
-    "tabderiv", "Cannot write \"%1\": the folder \"%2\" cannot be written (%3).");
+inline constexpr const char *folderNotWritable =
+    QT_TRANSLATE_NOOP("tabderiv", "Cannot write \"%1\": the folder \"%2\" cannot be written (%3).");
 inline constexpr const char *cannotOpenForWriting =
     QT_TRANSLATE_NOOP("tabderiv", "Cannot open \"%1\" for writing: %2.");
 inline constexpr const char *cannotOpenFileForWriting =

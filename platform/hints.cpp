@@ -82,7 +82,8 @@ Message likelyCause(std::string_view head, bool cut, const std::string &name, in
     bool moreThanPairs = false;
     const std::string pairSeparators = std::string(syntax::blanks) + ";";
     for (std::size_t begin = 0; begin < head.size();) {
-        const std::size_t end = std::min(head.find_first_of(syntax::lineBreaks, begin), head.size());
+        const std::size_t end =
+            std::min(head.find_first_of(syntax::lineBreaks, begin), head.size());
         const std::string_view line = head.substr(begin, end - begin);
         begin = end + 1;
         if (line.find_first_not_of(syntax::blanks) == std::string_view::npos)

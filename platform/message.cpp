@@ -8,7 +8,9 @@ namespace platform {
 
 std::size_t utf8Length(std::string_view text, std::size_t i)
 {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const auto byte = [&](std::size_t k) {
+        return static_cast<unsigned char>(text[k]);
+    };
     const unsigned char lead = byte(i);
     if (lead < 0x80)
         return 1;

@@ -52,5 +52,4 @@ std::string formatFree(double value, std::string_view decimalPoint);
 // Appends the value to text as formatFree() writes it, without a string of its own.
 void appendFree(std::string &text, double value, std::string_view decimalPoint);
 
-
 } // namespace platform

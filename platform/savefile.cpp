@@ -58,8 +58,9 @@ TextOutput::File::File(const std::string &path) : m_parts(std::make_unique<Parts
         const QString folder = target.absolutePath();
         if (target.absoluteDir().exists() && ::access(QFile::encodeName(folder), W_OK) != 0) {
             const int error = errno;
-            throw Error(Message(texts::folderNotWritable, {Plain {path}, Plain {folder.toStdString()},
-                                                           Plain {systemReason(error)}}));
+            throw Error(
+                Message(texts::folderNotWritable,
+                        {Plain {path}, Plain {folder.toStdString()}, Plain {systemReason(error)}}));
         }
         throw Error(Message(texts::cannotOpenForWriting,
                             {Plain {path}, Plain {cause(file.errorString())}}));

@@ -58,7 +58,8 @@ TextInput::TextInput(const std::string &path)
     m_fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (m_fd < 0) {
         const int error = errno;
-        throw Error(Message(texts::cannotOpenForReading, {Plain {path}, Plain {systemReason(error)}}));
+        throw Error(
+            Message(texts::cannotOpenForReading, {Plain {path}, Plain {systemReason(error)}}));
     }
     struct stat status
     {
@@ -168,8 +169,9 @@ std::string_view TextInput::takeField()
     while (m_pos == m_end && m_field.size() <= longestField && peek() != -1)
         m_field.append(scanToSeparator());
     if (m_field.size() > longestField)
-        fail(m_line, Message(texts::fieldTooLong,
-                             {Message::Quote {m_field}, Message::Count {longestField}}));
+        fail(m_line,
+             Message(texts::fieldTooLong,
+                     {Message::Quote {m_field}, Message::Count {longestField}}));
     return m_field;
 }
 

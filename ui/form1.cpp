@@ -8,10 +8,10 @@
 #include "layout.h"
 #include "messagebox.h"
 #include "outputfield.h"
+#include "platform/catalogue.h"
 #include "platform/error.h"
 #include "platform/locale.h"
 #include "platform/numbers.h"
-#include "platform/catalogue.h"
 #include "qtfiledialog.h"
 #include "translation.h"
 
@@ -41,11 +41,11 @@ Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
       cmdquit(place<QPushButton>(this, "cmdquit", translation::text(texts::quit))),
       Label1(place<ArgumentLabel>(this, "Label1", QStringLiteral("y'(         ) = "))),
       txtx(place<AbscissaBox>(this, "txtx", QStringLiteral("2.2"))),
-      lbloutputyprime(place<OutputField>(
-          this, "lbloutputyprime",
-          OutputField::Texts {translation::text(texts::derivativeName),
-                              translation::text(texts::derivativeDescription),
-                              translation::text(texts::derivativeAt)})),
+      lbloutputyprime(
+          place<OutputField>(this, "lbloutputyprime",
+                             OutputField::Texts {translation::text(texts::derivativeName),
+                                                 translation::text(texts::derivativeDescription),
+                                                 translation::text(texts::derivativeAt)})),
       lbloutputy(place<OutputField>(this, "lbloutputy",
                                     OutputField::Texts {translation::text(texts::valueName),
                                                         translation::text(texts::valueDescription),
@@ -135,10 +135,11 @@ void Form1::present(const calc::Outcome &outcome, const std::string &point)
         m_valuesAt = outcome.xval;
         m_valuesAtText = QString::fromStdString(platform::formatFree(outcome.xval, point));
         using Plain = platform::Message::Plain;
-        m_announcer->hold(translation::message(platform::Message(
-            texts::announcement, {platform::Message::Number {outcome.xval},
-                                  Plain {lbloutputyprime->value().toStdString()},
-                                  Plain {lbloutputy->value().toStdString()}})));
+        m_announcer->hold(
+            translation::message(platform::Message(texts::announcement,
+                                                   {platform::Message::Number {outcome.xval},
+                                                    Plain {lbloutputyprime->value().toStdString()},
+                                                    Plain {lbloutputy->value().toStdString()}})));
     } else if (outcome.kind == calc::Outcome::Kind::NoValue) {
         m_valuesAt.reset();
     }

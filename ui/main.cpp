@@ -1,5 +1,6 @@
 #include "accessibility.h"
 #include "form1.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <fontconfig/fontconfig.h>
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     fonts.join();
     QApplication::setApplicationName(QStringLiteral("tabderiv"));
     QApplication::setDesktopFileName(QStringLiteral("org.tabderiv.tabderiv"));
+    translation::install(app);
     accessibility::install();
     Form1 window;
     window.show();

@@ -59,8 +59,9 @@ void OutputField::describe()
         ? m_texts.description
         : m_texts.descriptionAt.arg(m_otherAbscissa);
     setAccessibleDescription(description);
-    setToolTip(m_value.isEmpty() ? description
-                                 : translation::text(texts::fieldTooltip).arg(description, m_value));
+    setToolTip(m_value.isEmpty()
+                   ? description
+                   : translation::text(texts::fieldTooltip).arg(description, m_value));
 }
 
 void OutputField::fit()

@@ -63,7 +63,8 @@ QString replaceQuestion(const QString &target, const QString &sampleFile)
             .arg(name, QFileInfo(sampleFile).fileName());
     }
     // Qt's own question, in Qt's own words.
-    return QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?")
+    return QCoreApplication::translate("QFileDialog",
+                                       "%1 already exists.\nDo you want to replace it?")
         .arg(name);
 }
 

@@ -46,9 +46,9 @@ QString text(const char *english)
 
 QString message(const platform::Message &message)
 {
-    return QString::fromStdString(message.render(
-        [](const char *english) { return text(english).toStdString(); },
-        platform::localeDecimalPoint()));
+    return QString::fromStdString(
+        message.render([](const char *english) { return text(english).toStdString(); },
+                       platform::localeDecimalPoint()));
 }
 
 } // namespace translation

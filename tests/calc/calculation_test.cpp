@@ -131,7 +131,8 @@ TEST(Calculation, SaysWhyNoValueLiesAtTheAbscissa)
         OneCalculation run(squares, abscissa);
         const calc::Outcome outcome = run.calculate();
         EXPECT_EQ(outcome.kind, Kind::NoValue);
-        EXPECT_THAT(outcome.message.english(), AllOf(HasSubstr("x = " + abscissa), HasSubstr("from 0 to 4")));
+        EXPECT_THAT(outcome.message.english(),
+                    AllOf(HasSubstr("x = " + abscissa), HasSubstr("from 0 to 4")));
         // The result file is written all the same.
         EXPECT_EQ(Files::read(run.output), squaresResult);
     }

@@ -218,7 +218,9 @@ TEST(Faults, RefusesHostileSampleFilesWithAClearMessage)
         std::string words;
     } cases[] = {
         {"\x89PNG\r\n\x1a\n\0\0\0\rIHDR"s, "is not a number"},
-        {"0,0\n1,\0\0\0\n"s, "line 2: \"\\x00\\x00\\x00\" is not a number. \"samples.txt\" does not look like a text file"},
+        {"0,0\n1,\0\0\0\n"s,
+         "line 2: \"\\x00\\x00\\x00\" is not a number. \"samples.txt\" does not look like a text "
+         "file"},
         {"0,0\n1," + std::string(1'000'000, '5') + "\n", "longer than 1000 characters"},
         {"0,0\n1,\xff\xfe\n", "line 2"},
         {"0,0\n1,1e400\n", "too large"},

@@ -144,8 +144,9 @@ TEST(Getarray, GivesAHintOnlyWhereItIsTrue)
         // Three pairs on one line, not decimal commas nor a result line.
         {"0,0 1,1 2,4\n", "holds only 3 samples; at least 4 are needed to estimate derivatives."},
         // Fewer lines than a table has samples is no result file.
-        {"0 0 0\n1 1 2\n2 4 4\n", "line 3: the abscissa 4 has no ordinate; the numbers of a "
-                                  "sample file come in pairs x, y."},
+        {"0 0 0\n1 1 2\n2 4 4\n",
+         "line 3: the abscissa 4 has no ordinate; the numbers of a "
+         "sample file come in pairs x, y."},
         // Text in another script is text.
         {"0,0\n\u00e9,1\n", "\"\u00e9\" is not a number."},
     };

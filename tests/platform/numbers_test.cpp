@@ -93,7 +93,8 @@ TEST(ParseNumber, ThrowsForANumberTooLargeForADouble)
          "The number 1" + std::string(39, '0') + "... is too large."},
     };
     for (const auto &[text, message] : cases)
-        EXPECT_THAT([&] { platform::parseNumber(text); }, ThrowsMessage<Error>(testing::StrEq(message)));
+        EXPECT_THAT([&] { platform::parseNumber(text); },
+                    ThrowsMessage<Error>(testing::StrEq(message)));
 }
 
 TEST(Val, UsesTheLongestLeadingNumberAndTellsWhatIsLeft)

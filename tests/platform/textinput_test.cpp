@@ -181,7 +181,8 @@ TEST(Quoted, KeepsMessagesShortPrintableAndWholeCharacters)
         {"\xe2\x88", "\\xE2\\x88"}, // a character cut short
         {"\xc0\xaf", "\\xC0\\xAF"}, // an overlong "/"
         {"\xc2\x85", "\\xC2\\x85"}, // a control character of Latin-1
-        {std::string(45, '\xff'), [] {
+        {std::string(45, '\xff'),
+         [] {
              std::string s;
              for (int i = 0; i < 40; ++i)
                  s += "\\xFF";

@@ -1,0 +1,216 @@
+#!/usr/bin/env python3
+"""The translations of tabderiv, kept in translations/tabderiv_LANG.ts (Qt Linguist's format).
+
+Each file holds every text of the program's catalogue (context "tabderiv", collected from the
+code by Qt's lupdate), and the texts of the desktop entry (context "desktop") and of the
+AppStream metainfo (context "metainfo", the summary and description of debian/control).
+
+  translations.py update              brings every .ts file in line with the code and the data:
+                                      new texts unfinished, texts gone removed
+  translations.py check               fails when a .ts file and the texts differ, when an entry
+                                      is unfinished, or when its placeholders differ
+  translations.py desktop IN OUT TS…  the desktop entry with its translations
+  translations.py metainfo IN OUT TS… the metainfo with its translations
+"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+TOP = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+TRANSLATIONS = os.path.join(TOP, "translations")
+LUPDATE = "/usr/lib/qt6/bin/lupdate"
+CODE = ["platform/catalogue.h", "ui"]
+DESKTOP = os.path.join(TOP, "data/org.tabderiv.tabderiv.desktop")
+DESKTOP_KEYS = {
+    "GenericName": "The kind of program, as a desktop's menus name it.",
+    "Comment": "What the program does, in a desktop's menus.",
+    "Keywords": "Words a desktop's search finds the program by: keep each ended by a semicolon.",
+}
+
+
+def normalized(text):
+    return " ".join(text.split())
+
+
+def control_description():
+    """The summary and the paragraphs of the package description in debian/control."""
+    control = open(os.path.join(TOP, "debian/control"), encoding="utf-8").read()
+    match = re.search(r"\nDescription: ([^\n]*)\n((?: [^\n]*\n)+)", control)
+    summary, body = match.group(1), match.group(2)
+    paragraphs = [normalized(p) for p in re.split(r"\n \.\n", "\n" + body) if p.strip()]
+    return summary, paragraphs
+
+
+def code_texts():
+    """The texts of the catalogue, in order, with the notes for translators."""
+    with tempfile.TemporaryDirectory() as scratch:
+        ts = os.path.join(scratch, "code.ts")
+        subprocess.run([LUPDATE, "-silent", "-locations", "none", "-extensions", "h,cpp"]
+                       + [os.path.join(TOP, path) for path in CODE] + ["-ts", ts], check=True)
+        root = ET.parse(ts).getroot()
+    texts = []
+    for context in root.iter("context"):
+        if context.findtext("name") != "tabderiv":
+            continue  # Qt's own texts, translated by Qt
+        for message in context.iter("message"):
+            texts.append(("tabderiv", message.findtext("source"),
+                          message.findtext("extracomment") or ""))
+    return texts
+
+
+def data_texts():
+    texts = []
+    for line in open(DESKTOP, encoding="utf-8"):
+        key, _, value = line.rstrip("\n").partition("=")
+        if key in DESKTOP_KEYS:
+            texts.append(("desktop", value, DESKTOP_KEYS[key]))
+    summary, paragraphs = control_description()
+    texts.append(("metainfo", summary, "The one-line summary in software centres."))
+    for paragraph in paragraphs:
+        texts.append(("metainfo", paragraph, "A paragraph of the description in software centres."))
+    return texts
+
+
+def all_texts():
+    return code_texts() + data_texts()
+
+
+def ts_files():
+    return sorted(os.path.join(TRANSLATIONS, name) for name in os.listdir(TRANSLATIONS)
+                  if re.fullmatch(r"tabderiv_[a-z]{2,3}(_[A-Z]{2})?\.ts", name))
+
+
+def read_ts(path):
+    """The language and {(context, source): (translation, finished)} of a .ts file."""
+    root = ET.parse(path).getroot()
+    entries = {}
+    for context in root.iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            translation = message.find("translation")
+            finished = translation.get("type") is None and bool(translation.text)
+            entries[(name, message.findtext("source"))] = (translation.text or "", finished)
+    return root.get("language"), entries
+
+
+def write_ts(path, language, texts, entries):
+    def escaped(text):
+        return (text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+                .replace('"', "&quot;"))
+    lines = ['<?xml version="1.0" encoding="utf-8"?>', "<!DOCTYPE TS>",
+             f'<TS version="2.1" language="{language}" sourcelanguage="en">']
+    for context in dict.fromkeys(context for context, _, _ in texts):
+        lines += ["<context>", f"    <name>{context}</name>"]
+        for text_context, source, note in texts:
+            if text_context != context:
+                continue
+            translation, finished = entries.get((context, source), ("", False))
+            lines.append("    <message>")
+            lines.append(f"        <source>{escaped(source)}</source>")
+            if note:
+                lines.append(f"        <extracomment>{escaped(note)}</extracomment>")
+            kind = "" if finished else ' type="unfinished"'
+            lines.append(f"        <translation{kind}>{escaped(translation)}</translation>")
+            lines.append("    </message>")
+        lines.append("</context>")
+    lines.append("</TS>")
+    with open(path, "w", encoding="utf-8") as out:
+        out.write("\n".join(lines) + "\n")
+
+
+def placeholders(text):
+    return sorted(re.findall(r"%[1-9]", text))
+
+
+def update():
+    texts = all_texts()
+    for path in ts_files():
+        language, entries = read_ts(path)
+        write_ts(path, language, texts, entries)
+        print(f"{os.path.relpath(path, TOP)}: {len(texts)} texts")
+
+
+def check():
+    texts = all_texts()
+    wanted = {(context, source) for context, source, _ in texts}
+    faults = []
+    for path in ts_files():
+        name = os.path.relpath(path, TOP)
+        _, entries = read_ts(path)
+        for context, source in sorted(wanted - entries.keys()):
+            faults.append(f"{name}: no entry for the {context} text {source!r}")
+        for context, source in sorted(entries.keys() - wanted):
+            faults.append(f"{name}: an entry for {source!r}, which the program no longer has")
+        for (context, source), (translation, finished) in sorted(entries.items()):
+            if (context, source) not in wanted:
+                continue
+            if not finished:
+                faults.append(f"{name}: the entry for {source!r} is unfinished")
+            elif placeholders(source) != placeholders(translation):
+                faults.append(f"{name}: the placeholders of {source!r} differ in {translation!r}")
+            elif context == "desktop" and source.endswith(";") != translation.endswith(";"):
+                faults.append(f"{name}: {translation!r} must end as {source!r} does")
+    for fault in faults:
+        print(fault, file=sys.stderr)
+    print(f"translations: {len(ts_files())} languages, {len(texts)} texts, {len(faults)} faults")
+    return 1 if faults else 0
+
+
+def translations(ts_paths, context):
+    """{language: {source: translation}} of one context, finished entries only."""
+    found = {}
+    for path in sorted(ts_paths):
+        language, entries = read_ts(path)
+        found[language] = {source: translation for (name, source), (translation, finished)
+                           in entries.items() if name == context and finished}
+    return found
+
+
+def desktop(source, target, ts_paths):
+    languages = translations(ts_paths, "desktop")
+    lines = []
+    for line in open(source, encoding="utf-8"):
+        lines.append(line)
+        key, _, value = line.rstrip("\n").partition("=")
+        if key in DESKTOP_KEYS:
+            for language, texts in languages.items():
+                if value in texts:
+                    lines.append(f"{key}[{language}]={texts[value]}\n")
+    with open(target, "w", encoding="utf-8") as out:
+        out.writelines(lines)
+
+
+def metainfo(source, target, ts_paths):
+    languages = translations(ts_paths, "metainfo")
+    text = open(source, encoding="utf-8").read()
+
+    def escaped(text):
+        return text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+
+    def translated(match):
+        indent, tag, body = match.group(1), match.group(2), match.group(3)
+        key = normalized(body.replace("&lt;", "<").replace("&gt;", ">").replace("&amp;", "&"))
+        added = [match.group(0)]
+        for language, texts in languages.items():
+            if key in texts:
+                added.append(f'{indent}<{tag} xml:lang="{language}">{escaped(texts[key])}</{tag}>')
+        return "\n".join(added)
+
+    text = re.sub(r"(?m)^( *)<(summary|p)>(.*?)</\2>", translated, text, flags=re.S)
+    with open(target, "w", encoding="utf-8") as out:
+        out.write(text)
+
+
+if __name__ == "__main__":
+    command = sys.argv[1] if len(sys.argv) > 1 else ""
+    if command == "update":
+        update()
+    elif command == "check":
+        sys.exit(check())
+    elif command in ("desktop", "metainfo") and len(sys.argv) >= 4:
+        (desktop if command == "desktop" else metainfo)(sys.argv[2], sys.argv[3], sys.argv[4:])
+    else:
+        sys.exit(__doc__)
