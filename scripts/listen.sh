@@ -7,11 +7,13 @@
 # descriptions on Tab.
 # Orca runs once per user: run this as an ordinary user, in no desktop session of your own.
 # About one start in eight Orca logs nothing: the script then tries again, three times at most.
-# Usage: scripts/listen.sh [LOG]   (the speech is also kept in LOG, when given)
+# Usage: scripts/listen.sh [LOG [LANGUAGE]]   (the speech is also kept in LOG, when given; the
+# program speaks LANGUAGE, de, fr or es, where given, and Orca English)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 kept=${1:-}
+language=${2:-en}
 
 tabderiv_install_missing orca python3-pyatspi gir1.2-atspi-2.0 speech-dispatcher dbus-x11 \
     at-spi2-core xvfb xauth xdotool openbox
@@ -33,13 +35,18 @@ session() {
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     rm -rf "$scratch/prefs" "$scratch/orca.log" "$scratch/result.txt"
     mkdir -p "$scratch/prefs"
-    SCRATCH=$scratch TOP=$top timeout 120 dbus-run-session -- bash -c '
+    SCRATCH=$scratch TOP=$top LANGUAGE_WANTED=$language timeout 120 dbus-run-session -- bash -c '
         /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
         openbox >/dev/null 2>&1 &
         sleep 1
         orca -u "$SCRATCH/prefs" --debug-file "$SCRATCH/orca.log" >/dev/null 2>&1 &
         sleep 6
-        QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$TOP/build/ui/tabderiv" &
+        case $LANGUAGE_WANTED in
+        en) program_locale=C.UTF-8 ;;
+        *) program_locale=${LANGUAGE_WANTED}_$(echo "$LANGUAGE_WANTED" | tr a-z A-Z).UTF-8 ;;
+        esac
+        LC_ALL=$program_locale LANG=$program_locale LANGUAGE=$LANGUAGE_WANTED \
+            QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$TOP/build/ui/tabderiv" &
         window=$(xdotool search --sync --onlyvisible --name "^Form1$" | head -1)
         xdotool windowactivate --sync "$window"
         sleep 2
@@ -66,11 +73,22 @@ cat "$scratch/speech"
 [ -z "$kept" ] || cp "$scratch/speech" "$kept"
 
 # What must have been said, in this order.
-python3 - "$scratch/speech" <<'CHECK'
+python3 - "$scratch/speech" "$language" <<'CHECK'
 import re, sys
 said = [re.sub(r"^.*SPEECH OUTPUT: '(.*?)'.*$", r"\1", line.rstrip("\n"))
         for line in open(sys.argv[1], encoding="utf-8")]
-expected = [
+german = [
+    ("the box, on Tab", r"^Abszisse x text"),
+    ("the box's value whole, on focus", r"(^| )2\.2( |\.|$)"),
+    ("the save dialog", r"^Speichern unter dialog"),
+    ("both results after the save dialog closed, without moving",
+     r"Bei x = 2,5: Ableitung 5,0000, Wert 6,2500"),
+    ("the y' field's name, on Tab", "Ableitung y\u2032"),
+    ("the y' field's value", r"5,0000"),
+    ("the y field's name, on Tab", r"Wert y"),
+    ("the y field's value", r"6,2500"),
+]
+english = [
     ("the box, on Tab", r"^Abscissa x text"),
     ("the box's value whole, on focus", r"(^| )2\.2( |\.|$)"),
     ("the save dialog", r"^Save As dialog"),
@@ -83,6 +101,7 @@ expected = [
     ("the y field's value", r"6\.2500"),
     ("the y field's description", r"Value y at x"),
 ]
+expected = german if sys.argv[2] == "de" else english
 at, missing = 0, 0
 for what, pattern in expected:
     found = next((i for i in range(at, len(said)) if re.search(pattern, said[i])), None)

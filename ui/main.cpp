@@ -1,5 +1,6 @@
 #include "accessibility.h"
 #include "form1.h"
+#include "platformchoice.h"
 #include "translation.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     // takes about as long as all the rest of the start. It is read here, on the second core,
     // while the application connects to the display; Qt then finds it loaded.
     std::thread fonts([] { FcInit(); });
+    platformchoice::apply();
     QApplication app(argc, argv);
     fonts.join();
     QApplication::setApplicationName(QStringLiteral("tabderiv"));
