@@ -168,6 +168,15 @@ bool Form1::event(QEvent *event)
     return QWidget::event(event);
 }
 
+void Form1::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The window cannot grow. A title bar that offers maximise all the same (Qt's own, on
+    // Wayland) would move it to the corner and leave it marked maximised: it stays as it is.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+}
+
 void Form1::markOtherAbscissa()
 {
     bool other = false;

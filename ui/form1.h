@@ -69,6 +69,7 @@ private:
     // Dims the output fields while the box reads another abscissa than their values'.
     void markOtherAbscissa();
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
     std::unique_ptr<platform::FileDialog> m_dialog;
     Announcer *const m_announcer;

@@ -73,6 +73,8 @@ TEST(Form1, LaysOutItsControlsInTwipsAtNinetySixDotsPerInch)
     EXPECT_EQ(form.windowTitle(), "Form1");
     EXPECT_EQ(form.size(), QSize(200, 124));
     EXPECT_EQ(form.minimumSize(), form.maximumSize()); // the window keeps its size
+    form.setWindowState(Qt::WindowMaximized); // as a title bar's maximise button asks
+    EXPECT_FALSE(form.isMaximized());
     // The text box lies on top of the blanks of Label1.
     EXPECT_EQ(form.childAt(50, 60), form.txtx);
 }
