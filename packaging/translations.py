@@ -5,8 +5,9 @@ Each file holds every text of the program's catalogue (context "tabderiv", colle
 code by Qt's lupdate), and the texts of the desktop entry (context "desktop") and of the
 AppStream metainfo (context "metainfo", the summary and description of debian/control).
 
-  translations.py update              brings every .ts file in line with the code and the data:
-                                      new texts unfinished, texts gone removed
+  translations.py update [LANGUAGE]   brings every .ts file in line with the code and the data:
+                                      new texts unfinished, texts gone removed; with a language
+                                      code (it, pt_BR), starts that language's file first
   translations.py check               fails when a .ts file and the texts differ, when an entry
                                       is unfinished, or when its placeholders differ
   translations.py desktop IN OUT TS…  the desktop entry with its translations
@@ -125,8 +126,12 @@ def placeholders(text):
     return sorted(re.findall(r"%[1-9]", text))
 
 
-def update():
+def update(new_language=None):
     texts = all_texts()
+    if new_language:
+        path = os.path.join(TRANSLATIONS, f"tabderiv_{new_language}.ts")
+        if not os.path.exists(path):
+            write_ts(path, new_language, texts, {})
     for path in ts_files():
         language, entries = read_ts(path)
         write_ts(path, language, texts, entries)
@@ -206,8 +211,8 @@ def metainfo(source, target, ts_paths):
 
 if __name__ == "__main__":
     command = sys.argv[1] if len(sys.argv) > 1 else ""
-    if command == "update":
-        update()
+    if command == "update" and len(sys.argv) <= 3:
+        update(sys.argv[2] if len(sys.argv) == 3 else None)
     elif command == "check":
         sys.exit(check())
     elif command in ("desktop", "metainfo") and len(sys.argv) >= 4:

@@ -39,7 +39,7 @@ for language in "${languages[@]}"; do
     esac
     cp examples/squares.txt "$scratch/squares.txt"
     printf 'x,y\n' | cat - examples/squares.txt >"$scratch/header.txt"
-    rm -f "$scratch/result.txt"
+    rm -f "$scratch"/result*.txt
     LANG=$locale LANGUAGE=$language LC_ALL= build/ui/tabderiv &
     program=$!
     window=$(xdotool search --sync --onlyvisible --name '^Form1$' | head -1)

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Mutation check of the calculation and the platform layer.
+"""Mutation check of the calculation, the platform layer and the window.
 
-Makes every single-point mutant of calc/ and platform/ that it knows how to make (a comparison,
+Makes every single-point mutant of calc/, platform/ and ui/ that it knows how to make (a comparison,
 arithmetic or logical operator swapped, a numeric constant changed, a condition negated, a call
 statement deleted), draws a seeded sample of them, and for each one rebuilds a scratch copy of
 the tree incrementally and runs the whole ctest on it. Prints killed / survived / did not build
@@ -160,10 +160,12 @@ def main():
     parser.add_argument("--count", type=int, default=100, help="mutants to try (default 100)")
     parser.add_argument("--seed", type=int, default=1, help="seed of the sample (default 1)")
     parser.add_argument("--files", nargs="*", default=["calc/*.cpp", "calc/*.h",
-                        "platform/*.cpp", "platform/*.h"], help="which files to mutate")
+                        "platform/*.cpp", "platform/*.h", "ui/*.cpp", "ui/*.h"],
+                        help="which files to mutate")
     # The plain result file serves only the calculation-only build, which ctest does not test.
     parser.add_argument("--except", dest="excluded", nargs="*",
-                        default=["platform/plainfile.cpp"], help="which files to leave alone")
+                        default=["platform/plainfile.cpp", "ui/main.cpp"],
+                        help="which files to leave alone")
     parser.add_argument("--list", action="store_true", help="list the sample, run nothing")
     arguments = parser.parse_args()
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing and runs the mutation check of calc/ and platform/ (scripts/mutate.py):
+# Installs what is missing and runs the mutation check of calc/, platform/ and ui/ (scripts/mutate.py):
 # a seeded sample of single-point mutants, each rebuilt in build-mutate/ and run through the
 # whole ctest. Arguments go to mutate.py: --count N (default 100), --seed S (default 1), --list.
 set -euo pipefail

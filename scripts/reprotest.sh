@@ -56,8 +56,12 @@ fi
 status=0
 for run in "${runs[@]}"; do
     echo "reprotest --vary=+all,$run --vary=domain_host.use_sudo=1"
+    # The build information and the changes stay in the source folder: the second build's user
+    # may not replace the first build's files beside it.
     DEB_BUILD_OPTIONS=nocheck reprotest --vary=+all,"$run" --vary=domain_host.use_sudo=1 \
-        --store-dir="$scratch/store" "$source" '../*.*deb' -- null >"$scratch/reprotest.log" 2>&1 ||
+        --store-dir="$scratch/store-${run%%,*}" -c "dpkg-buildpackage --no-sign -b \
+            --buildinfo-option=-Obuildinfo.out --changes-option=-Ochanges.out" \
+        "$source" '../*.*deb' -- null >"$scratch/reprotest.log" 2>&1 ||
         status=$?
     grep -E '^(Reproduction|=+$|WARNING|Warning)|reproducible|differ' "$scratch/reprotest.log" | uniq | tail -8
     if [ "$status" -ne 0 ]; then
