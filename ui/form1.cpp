@@ -16,6 +16,7 @@
 #include "translation.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShortcut>
@@ -57,9 +58,10 @@ Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Form1"));
     m_announcer->setObjectName("announcer");
+    // The sizes built into the program, each in its folder ":/icons/16x16".
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/tabderiv.png").arg(size));
+    for (const QString &size : QDir(QStringLiteral(":/icons")).entryList())
+        icon.addFile(QStringLiteral(":/icons/%1/tabderiv.png").arg(size));
     setWindowIcon(icon);
     setFont(layout::font());
     setFixedSize(layout::clientSize(logicalDpiX()));

@@ -73,6 +73,9 @@ TEST(Form1, LaysOutItsControlsInTwipsAtNinetySixDotsPerInch)
     EXPECT_EQ(form.windowTitle(), "Form1");
     EXPECT_EQ(form.size(), QSize(200, 124));
     EXPECT_EQ(form.minimumSize(), form.maximumSize()); // the window keeps its size
+    // The window's icon in the sizes a title bar and a window switcher show, and no larger.
+    EXPECT_EQ(form.windowIcon().availableSizes(),
+              (QList<QSize> {{16, 16}, {32, 32}, {48, 48}, {64, 64}}));
     form.setWindowState(Qt::WindowMaximized); // as a title bar's maximise button asks
     EXPECT_FALSE(form.isMaximized());
     // The text box lies on top of the blanks of Label1.
