@@ -50,3 +50,12 @@ tabderiv_build() {
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j 2
 }
+
+# Copies the working tree, what git tracks or does not ignore (so no build folder), into the
+# folder given, which must not exist yet.
+tabderiv_copy_tree() {
+    mkdir -p "$1"
+    git ls-files -co --exclude-standard -z | while IFS= read -r -d '' file; do
+        [ -e "$file" ] && printf '%s\0' "$file"
+    done | xargs -0 cp --parents -t "$1"
+}

@@ -5,6 +5,8 @@
 # "SPEECH OUTPUT" lines of its debug log; no sound device is needed) and checks that it says
 # both results without being asked, the box's value whole, and both fields' names, values and
 # descriptions on Tab.
+# Before Enter it moves by word in the box (Ctrl+Left, Ctrl+Right, End) and has Orca say the
+# word: the window must go on answering.
 # Orca runs once per user: run this as an ordinary user, in no desktop session of your own.
 # About one start in eight Orca logs nothing: the script then tries again, three times at most.
 # Usage: scripts/listen.sh [LOG [LANGUAGE]]   (the speech is also kept in LOG, when given; the
@@ -51,7 +53,12 @@ session() {
         xdotool windowactivate --sync "$window"
         sleep 2
         xdotool key Tab; sleep 1; xdotool key Tab; sleep 2
-        xdotool type --delay 100 2.5; sleep 1; xdotool key Return; sleep 3
+        xdotool type --delay 100 2.5; sleep 1
+        # Moving by word and asking for the word: Qt 6.4 answered these with a loop that never
+        # ended. The window must go on answering.
+        xdotool key ctrl+Left; sleep 1; xdotool key ctrl+Right; sleep 1; xdotool key End; sleep 1
+        xdotool key KP_Begin KP_Begin; sleep 2
+        xdotool key Return; sleep 3
         xdotool type --delay 30 "$TOP/examples/squares.txt"; sleep 1; xdotool key Return; sleep 3
         xdotool type --delay 30 "$SCRATCH/result.txt"; sleep 1; xdotool key Return; sleep 6
         xdotool key Tab; sleep 2

@@ -22,10 +22,7 @@ build() {
     shift
     source=$folder/tabderiv-$version
     rm -rf "$folder"
-    mkdir -p "$source"
-    git ls-files -co --exclude-standard -z | while IFS= read -r -d '' file; do
-        [ -e "$file" ] && printf '%s\0' "$file"
-    done | xargs -0 cp --parents -t "$source"
+    tabderiv_copy_tree "$source"
     (cd "$source" && dpkg-buildpackage -us -uc -jauto "$@" >../build.log 2>&1) || {
         tail -60 "$folder/build.log"
         echo "dpkg-buildpackage failed in $folder; its log: $folder/build.log" >&2

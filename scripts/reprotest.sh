@@ -19,15 +19,12 @@ tabderiv_install_missing reprotest disorderfs faketime fakeroot sudo
 builder=tabderiv-build
 id "$builder" >/dev/null 2>&1 || useradd --system --user-group --no-create-home "$builder"
 
-# A clean copy of what git tracks or does not ignore, so that no build folder is copied.
+# A clean copy of the tree, readable by the build user.
 version=$(dpkg-parsechangelog -S Version)
 scratch=build-package/reprotest
 source=$scratch/tabderiv-$version
 rm -rf "$scratch"
-mkdir -p "$source"
-git ls-files -co --exclude-standard -z | while IFS= read -r -d '' file; do
-    [ -e "$file" ] && printf '%s\0' "$file"
-done | xargs -0 cp --parents -t "$source"
+tabderiv_copy_tree "$source"
 chmod -R a+rX "$scratch"
 
 # reprotest runs "sudo -h localhost ...", which Debian 12's sudo refuses ("a remote host may only
@@ -56,11 +53,11 @@ fi
 status=0
 for run in "${runs[@]}"; do
     echo "reprotest --vary=+all,$run --vary=domain_host.use_sudo=1"
-    # The build information and the changes stay in the source folder: the second build's user
-    # may not replace the first build's files beside it.
+    # Both builds write beside their source folders, in one folder: the first build's
+    # build information and changes go, so that the second build's user may write its own.
     DEB_BUILD_OPTIONS=nocheck reprotest --vary=+all,"$run" --vary=domain_host.use_sudo=1 \
-        --store-dir="$scratch/store-${run%%,*}" -c "dpkg-buildpackage --no-sign -b \
-            --buildinfo-option=-Obuildinfo.out --changes-option=-Ochanges.out" \
+        --store-dir="$scratch/store-${run%%,*}" \
+        -c "dpkg-buildpackage --no-sign -b && rm -f ../*.buildinfo ../*.changes" \
         "$source" '../*.*deb' -- null >"$scratch/reprotest.log" 2>&1 ||
         status=$?
     grep -E '^(Reproduction|=+$|WARNING|Warning)|reproducible|differ' "$scratch/reprotest.log" | uniq | tail -8
