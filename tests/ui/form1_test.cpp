@@ -121,7 +121,7 @@ TEST(Form1, GivesScreenReadersAWindowAWholeLineAndANotificationOfEachResult)
     // Told once the window is active, not while a dialog closes.
     form.txtx->setText("2.5");
     form.cmdcalculate->click();
-    EXPECT_EQ(announcer->text(), "");
+    EXPECT_EQ(announcer->text().toStdString(), "");
     form.show();
     EXPECT_TRUE(QTest::qWaitFor([&] {
         return notification->text(QAccessible::Name) ==
@@ -144,7 +144,7 @@ TEST(Form1, NeverTellsTheResultsOfACalculationThatAnotherHasReplaced)
     form.cmdcalculate->click();
     ASSERT_EQ(window.reports.size(), 1U); // no value at 12
     QTest::qWait(2500);
-    EXPECT_EQ(announcer->text(), "");
+    EXPECT_EQ(announcer->text().toStdString(), "");
 }
 
 TEST(Form1, NamesEveryControlForScreenReadersAndInTooltips)
