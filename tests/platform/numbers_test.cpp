@@ -181,9 +181,12 @@ TEST(Val, TakesADecimalCommaWhereTheLocaleWritesOne)
 
 TEST(Val, ThrowsForANumberTooLargeForADouble)
 {
-    // The message quotes the number as it was typed.
-    for (const auto &[text, number] :
-         {std::pair {"1e999", "1e999"}, {" -2D400x", "-2D400"}, {"9,9e999", "9,9e999"}})
+    // The message quotes the number as it was typed, in forty characters at most.
+    const std::string nines(400, '9');
+    for (const auto &[text, number] : {std::pair<std::string, std::string> {"1e999", "1e999"},
+                                       {" -2D400x", "-2D400"},
+                                       {"9,9e999", "9,9e999"},
+                                       {nines, std::string(40, '9') + "..."}})
         EXPECT_THAT([&] { platform::val(text, ","); },
                     ThrowsMessage<Error>(
                         HasSubstr("The number " + std::string(number) + " is too large.")));

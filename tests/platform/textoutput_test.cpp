@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using platform::Error;
 using platform::TextOutput;
@@ -22,6 +23,27 @@ TEST(TextOutput, WritesValuesSeparatedByBlanksOneLineEach)
     out.printLine({"2.25", "3", "4"});
     out.commit();
     EXPECT_EQ(Files::read(path), "0 0.5 -1\n2.25 3 4\n");
+}
+
+TEST(TextOutput, WritesThroughASymbolicLinkAndReplacesAHardLinksNameAlone)
+{
+    // What the save dialog's question says rests on this: under a symbolic link the file it
+    // names is replaced; under a second (hard) name only that name gets the new file.
+    Files files;
+    const std::string samples = files.write("samples.txt", "0 0\n");
+    const std::string symbolic = files.path("symbolic.txt");
+    const std::string hard = files.path("hard.txt");
+    ASSERT_EQ(::symlink(samples.c_str(), symbolic.c_str()), 0);
+    ASSERT_EQ(::link(samples.c_str(), hard.c_str()), 0);
+    TextOutput throughHard(hard);
+    throughHard.printLine({"1"});
+    throughHard.commit();
+    EXPECT_EQ(Files::read(hard), "1\n");
+    EXPECT_EQ(Files::read(samples), "0 0\n");
+    TextOutput throughSymbolic(symbolic);
+    throughSymbolic.printLine({"2"});
+    throughSymbolic.commit();
+    EXPECT_EQ(Files::read(samples), "2\n");
 }
 
 TEST(TextOutput, WritesAFileLargerThanOneBlockWhole)

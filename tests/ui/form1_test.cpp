@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -622,6 +623,20 @@ TEST(Form1, ReplacesAFileOnlyWhenTheUserConfirms)
     EXPECT_EQ(window.form.lbloutputy->text(), "12.2500");
 }
 
+TEST(Form1, RefusesADeviceAsResultFileWithoutAskingFirst)
+{
+    Files files;
+    const std::string samples = files.write("samples.txt", squares);
+    RealWindow window;
+    Typing open, save;
+    // No third step: no question comes between the save choice and the refusal.
+    ModalDriver driver({typeInto(open, samples), typeInto(save, "/dev/null")});
+    EXPECT_TRUE(driver.run([&] { window.form.cmdcalculate->click(); }));
+    EXPECT_EQ(driver.stepsTaken(), 2u);
+    ASSERT_EQ(window.reports.size(), 1u);
+    EXPECT_EQ(window.reports[0], "Cannot write \"/dev/null\": it is not a regular file.");
+}
+
 } // namespace
 
 namespace {
@@ -633,6 +648,8 @@ TEST(ReplaceQuestion, NamesTheSampleFileUnderAnyPath)
     const QString other = QString::fromStdString(files.write("other.txt", squares));
     const QString link = QString::fromStdString(files.path("link.txt"));
     ASSERT_TRUE(QFile::link(samples, link));
+    const QString hard = QString::fromStdString(files.path("hard.txt"));
+    ASSERT_EQ(::link(qPrintable(samples), qPrintable(hard)), 0);
     const QString sampleQuestion =
         "\"%1\" is the sample file just read. Replace its samples with the results?";
     const struct
@@ -645,6 +662,10 @@ TEST(ReplaceQuestion, NamesTheSampleFileUnderAnyPath)
         {QString::fromStdString(files.folder()) + "/./samples.txt", samples,
          sampleQuestion.arg("samples.txt")},
         {link, samples, sampleQuestion.arg("link.txt")},
+        // a second name: saving replaces that name, and the sample file keeps its samples
+        {hard, samples,
+         "\"hard.txt\" and the sample file \"samples.txt\" just read are one file under two "
+         "names. Replace \"hard.txt\" with the results? \"samples.txt\" keeps its samples."},
         // a copy is another file
         {other, samples, "other.txt already exists.\nDo you want to replace it?"},
         {samples, "", "samples.txt already exists.\nDo you want to replace it?"},
