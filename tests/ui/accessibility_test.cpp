@@ -168,6 +168,23 @@ TEST(Accessibility, PlacesTheCharactersOfAScrolledBoxWhereTheyAreDrawn)
     // The first character has scrolled out on the left, and the point of the last one names it.
     EXPECT_LT(box->characterRect(0).right(), shown.left());
     EXPECT_EQ(box->offsetAtPoint(last.center()), text.size() - 1);
+    EXPECT_GT(last.width(), 1); // a character's own width; one pixel only past the end
+    EXPECT_EQ(box->text(1, 4), "0.0");
+    form.txtx->deselect();
+    EXPECT_EQ(box->selectionCount(), 0);
+}
+
+TEST(Accessibility, FindsTheCharacterOfAFieldAtAPoint)
+{
+    Form1 form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.showValueText("6.2500");
+    QAccessibleTextInterface *field =
+        QAccessible::queryAccessibleInterface(form.lbloutputy)->textInterface();
+    for (int offset : {0, 2, 5})
+        EXPECT_EQ(field->offsetAtPoint(field->characterRect(offset).center()), offset);
+    EXPECT_EQ(field->text(2, 4), "25");
 }
 
 TEST(Accessibility, GivesTheSelectionOfACutValueInOffsetsOfTheWholeValue)

@@ -156,6 +156,10 @@ TEST(OutputField, CopiesTheWholeValueWithCtrlCAndItsMenu)
     field->setFocus();
     QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), value);
+    // A part selected of a cut value is no part of the value: the whole is copied.
+    field->setSelection(0, 3);
+    QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), value);
 
     QApplication::clipboard()->clear();
     QStringList actions;

@@ -164,6 +164,30 @@ TEST(Translation, ShowsLongCaptionsWholeInTheFixedButtons)
         }
     }
     QCoreApplication::removeTranslator(&pseudo);
+
+    // Too long for one line even small: broken at the blank nearest the middle; with no blank,
+    // cut with "…" and whole in the tooltip.
+    const struct
+    {
+        QString caption;
+        QString shown;
+        QString tooltip;
+    } captions[] = {
+        {"Calcul des dérivées", "Calcul des\ndérivées", ""},
+        {"Ableitungsberechnungsprogramm", "…", "Ableitungsberechnungsprogramm"},
+    };
+    for (const auto &[caption, shown, tooltip] : captions) {
+        QWidget window;
+        window.setFont(layout::font());
+        QPushButton button(caption, &window);
+        button.setGeometry(layout::geometry("cmdcalculate", 96));
+        layout::fitCaption(&button);
+        if (shown == "…")
+            EXPECT_TRUE(button.text().endsWith(shown)) << button.text().toStdString();
+        else
+            EXPECT_EQ(button.text(), shown);
+        EXPECT_EQ(button.toolTip(), tooltip);
+    }
     // In English the caption is shown as it is, in the window's font.
     Form1 form;
     EXPECT_EQ(form.cmdcalculate->text(), "Calculate");
