@@ -179,9 +179,8 @@ int main(int argc, char *argv[])
         for (std::size_t p = 2; p < programs.size(); ++p) {
             const double time = times[p] / times[1];
             const double mem = memory[p] / memory[1];
-            std::printf("%-34s %5.2f (%.2f) %5.2f (%.2f)%s\n", name(p).c_str(), time, timeGoal,
-                        mem, memoryGoal,
-                        time <= timeGoal && mem <= memoryGoal ? "" : "  over a goal");
+            std::printf("%-34s %5.2f (%.2f) %5.2f (%.2f)%s\n", name(p).c_str(), time, timeGoal, mem,
+                        memoryGoal, time <= timeGoal && mem <= memoryGoal ? "" : "  over a goal");
         }
     }
     return 0;
