@@ -2,8 +2,6 @@
 
 #include "numbers.h"
 
-#include <array>
-
 namespace platform {
 
 std::size_t utf8Length(std::string_view text, std::size_t i)
@@ -80,19 +78,6 @@ Message &Message::then(const Message &next)
 {
     m_sentences.insert(m_sentences.end(), next.m_sentences.begin(), next.m_sentences.end());
     return *this;
-}
-
-std::vector<const char *> Message::texts() const
-{
-    std::vector<const char *> texts;
-    for (const Sentence &sentence : m_sentences) {
-        texts.push_back(sentence.text);
-        for (const Argument &argument : sentence.arguments)
-            if (const auto *inner = std::get_if<std::shared_ptr<const Message>>(&argument))
-                for (const char *text : (*inner)->texts())
-                    texts.push_back(text);
-    }
-    return texts;
 }
 
 std::string Message::render(const Translate &translate, std::string_view decimalPoint) const

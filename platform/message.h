@@ -59,8 +59,6 @@ public:
     std::shared_ptr<const Message> nested() const { return std::make_shared<Message>(*this); }
 
     bool empty() const { return m_sentences.empty(); }
-    // The texts of the catalogue that the message says, in order.
-    std::vector<const char *> texts() const;
 
     // The message, its sentences translated and separated by a blank, numbers written with the
     // given decimal point.

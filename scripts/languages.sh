@@ -12,7 +12,7 @@ source scripts/deps.sh
 dpi=${1:-96}
 folder=${2:-build/languages}
 shift $(($# < 2 ? $# : 2))
-languages=("${@:-C de fr es}")
+languages=("$@")
 [ $# -gt 0 ] || languages=(C de fr es)
 
 tabderiv_install_missing xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox

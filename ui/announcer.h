@@ -26,8 +26,6 @@ public:
     void drop();
     // The window was activated: a held sentence is said after the delay.
     void windowActivated();
-    // The sentence held, not yet said.
-    QString held() const { return m_held; }
 
 private:
     // Says the held sentence: the label takes it, and hiding and showing it again makes the

@@ -17,7 +17,7 @@ QSize clientSize(int dpi);
 // Verdana 12 pt where it is installed, else the desktop's general font at 12 pt.
 QFont font();
 
-// The smallest size in points that a caption is shown in.
+// The smallest size in points that a caption or a value is shown in.
 inline constexpr int smallestPointSize = 8;
 
 // Shows the button's caption whole within the button's fixed size, however long a translation

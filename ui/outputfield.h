@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout.h"
+
 #include <QLabel>
 #include <utility>
 
@@ -14,7 +16,7 @@ class OutputField : public QLabel
     Q_OBJECT
 
 public:
-    static constexpr int minimumPointSize = 8;
+    static constexpr int minimumPointSize = layout::smallestPointSize;
 
     // What the field says of itself: its name for screen readers, what it holds, and what it
     // holds when its value was found at another abscissa (%1) than the box reads.
