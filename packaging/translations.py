@@ -32,6 +32,15 @@ DESKTOP_KEYS = {
 }
 
 
+# How many plural forms Qt's rules give each language (qtranslator's plural rules): a text
+# with %n has that many forms in the language's file.
+PLURAL_FORMS = {"ar": 6, "ja": 1, "ko": 1, "zh": 1, "pl": 3, "ru": 3, "uk": 3, "cs": 3}
+
+
+def plural_forms(language):
+    return PLURAL_FORMS.get(language.split("_")[0], 2)
+
+
 def normalized(text):
     return " ".join(text.split())
 
@@ -58,7 +67,8 @@ def code_texts():
             continue  # Qt's own texts, translated by Qt
         for message in context.iter("message"):
             texts.append(("tabderiv", message.findtext("source"),
-                          message.findtext("extracomment") or ""))
+                          message.findtext("extracomment") or "",
+                          message.get("numerus") == "yes"))
     return texts
 
 
@@ -67,11 +77,12 @@ def data_texts():
     for line in open(DESKTOP, encoding="utf-8"):
         key, _, value = line.rstrip("\n").partition("=")
         if key in DESKTOP_KEYS:
-            texts.append(("desktop", value, DESKTOP_KEYS[key]))
+            texts.append(("desktop", value, DESKTOP_KEYS[key], False))
     summary, paragraphs = control_description()
-    texts.append(("metainfo", summary, "The one-line summary in software centres."))
+    texts.append(("metainfo", summary, "The one-line summary in software centres.", False))
     for paragraph in paragraphs:
-        texts.append(("metainfo", paragraph, "A paragraph of the description in software centres."))
+        texts.append(("metainfo", paragraph, "A paragraph of the description in software centres.",
+                      False))
     return texts
 
 
@@ -85,15 +96,22 @@ def ts_files():
 
 
 def read_ts(path):
-    """The language and {(context, source): (translation, finished)} of a .ts file."""
+    """The language and {(context, source): (translation, finished)} of a .ts file; the
+    translation of a text with %n is the list of its plural forms."""
     root = ET.parse(path).getroot()
     entries = {}
     for context in root.iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
             translation = message.find("translation")
-            finished = translation.get("type") is None and bool(translation.text)
-            entries[(name, message.findtext("source"))] = (translation.text or "", finished)
+            if message.get("numerus") == "yes":
+                text = [form.text or "" for form in translation.iter("numerusform")]
+                filled = bool(text) and all(text)
+            else:
+                text = translation.text or ""
+                filled = bool(text)
+            finished = translation.get("type") is None and filled
+            entries[(name, message.findtext("source"))] = (text, finished)
     return root.get("language"), entries
 
 
@@ -103,18 +121,28 @@ def write_ts(path, language, texts, entries):
                 .replace('"', "&quot;"))
     lines = ['<?xml version="1.0" encoding="utf-8"?>', "<!DOCTYPE TS>",
              f'<TS version="2.1" language="{language}" sourcelanguage="en">']
-    for context in dict.fromkeys(context for context, _, _ in texts):
+    for context in dict.fromkeys(context for context, _, _, _ in texts):
         lines += ["<context>", f"    <name>{context}</name>"]
-        for text_context, source, note in texts:
+        for text_context, source, note, numerus in texts:
             if text_context != context:
                 continue
             translation, finished = entries.get((context, source), ("", False))
-            lines.append("    <message>")
+            if numerus:
+                forms = translation if isinstance(translation, list) else [translation]
+                forms = (forms + [""] * plural_forms(language))[:plural_forms(language)]
+                finished = finished and all(forms)
+            lines.append('    <message numerus="yes">' if numerus else "    <message>")
             lines.append(f"        <source>{escaped(source)}</source>")
             if note:
                 lines.append(f"        <extracomment>{escaped(note)}</extracomment>")
             kind = "" if finished else ' type="unfinished"'
-            lines.append(f"        <translation{kind}>{escaped(translation)}</translation>")
+            if numerus:
+                lines.append(f"        <translation{kind}>")
+                lines += [f"            <numerusform>{escaped(form)}</numerusform>"
+                          for form in forms]
+                lines.append("        </translation>")
+            else:
+                lines.append(f"        <translation{kind}>{escaped(translation)}</translation>")
             lines.append("    </message>")
         lines.append("</context>")
     lines.append("</TS>")
@@ -140,11 +168,11 @@ def update(new_language=None):
 
 def check():
     texts = all_texts()
-    wanted = {(context, source) for context, source, _ in texts}
+    wanted = {(context, source) for context, source, _, _ in texts}
     faults = []
     for path in ts_files():
         name = os.path.relpath(path, TOP)
-        _, entries = read_ts(path)
+        language, entries = read_ts(path)
         for context, source in sorted(wanted - entries.keys()):
             faults.append(f"{name}: no entry for the {context} text {source!r}")
         for context, source in sorted(entries.keys() - wanted):
@@ -152,9 +180,12 @@ def check():
         for (context, source), (translation, finished) in sorted(entries.items()):
             if (context, source) not in wanted:
                 continue
+            forms = translation if isinstance(translation, list) else [translation]
             if not finished:
                 faults.append(f"{name}: the entry for {source!r} is unfinished")
-            elif placeholders(source) != placeholders(translation):
+            elif isinstance(translation, list) and len(forms) != plural_forms(language):
+                faults.append(f"{name}: {source!r} needs {plural_forms(language)} plural forms")
+            elif any(placeholders(source) != placeholders(form) for form in forms):
                 faults.append(f"{name}: the placeholders of {source!r} differ in {translation!r}")
             elif context == "desktop" and source.endswith(";") != translation.endswith(";"):
                 faults.append(f"{name}: {translation!r} must end as {source!r} does")

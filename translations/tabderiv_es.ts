@@ -20,6 +20,7 @@
     </message>
     <message>
         <source>The abscissa x at which y′ and y are shown</source>
+        <extracomment>Screen readers' description of the box.</extracomment>
         <translation>La abscisa x en la que se muestran y′ e y</translation>
     </message>
     <message>
@@ -34,10 +35,12 @@
     </message>
     <message>
         <source>Derivative y′ at x</source>
+        <extracomment>Screen readers' description of the field that shows the derivative y′.</extracomment>
         <translation>Derivada y′ en x</translation>
     </message>
     <message>
         <source>Value y at x</source>
+        <extracomment>Screen readers' description of the field that shows the value y.</extracomment>
         <translation>Valor y en x</translation>
     </message>
     <message>
@@ -62,7 +65,7 @@
     </message>
     <message>
         <source>At x = %1: derivative %2, value %3</source>
-        <extracomment>Spoken by a screen reader after a calculation: %1 is the abscissa, %2 the derivative y′ and %3 the value y as the window shows them.</extracomment>
+        <extracomment>Spoken by a screen reader after a calculation: %1 is the abscissa, %2 the derivative y′ and %3 the value y as the window shows them, with the locale's decimal separator. Where that separator is a comma, separate the parts with something a listener cannot take for part of a number (a semicolon, say).</extracomment>
         <translation>En x = %1: derivada %2, valor %3</translation>
     </message>
     <message>
@@ -82,6 +85,7 @@
     </message>
     <message>
         <source>The box is empty, so x was read as 0.</source>
+        <extracomment>A note after a calculation whose box was empty.</extracomment>
         <translation>La casilla está vacía, así que x se leyó como 0.</translation>
     </message>
     <message>
@@ -111,6 +115,7 @@
     </message>
     <message>
         <source>The samples have no spacing, so no derivative can be estimated.</source>
+        <extracomment>The spacing of the table (the distance between neighbouring abscissas) is 0.</extracomment>
         <translation>Las muestras no tienen paso, así que no se puede estimar ninguna derivada.</translation>
     </message>
     <message>
@@ -125,45 +130,50 @@
     </message>
     <message>
         <source>&quot;%1&quot;, line %2: %3</source>
-        <extracomment>%2 is the line; %3 the rest of the message, which begins in lower case.</extracomment>
+        <extracomment>%1 is the sample file's name, %2 the line; %3 the rest of the message, which begins in lower case.</extracomment>
         <translation>«%1», línea %2: %3</translation>
     </message>
     <message>
         <source>&quot;%1&quot;, line %2: more than %3 samples; %3 is the most a table holds.</source>
-        <extracomment>%3 is the most samples a table holds.</extracomment>
+        <extracomment>%1 is the sample file's name, %2 the line, %3 the most samples a table holds (101).</extracomment>
         <translation>«%1», línea %2: más de %3 muestras; %3 es el máximo que admite una tabla.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;, line %2: the abscissa %3 has no ordinate; the numbers of a sample file come in pairs x, y.</source>
-        <extracomment>%2 is the line, %3 the abscissa x that has no ordinate y.</extracomment>
+        <extracomment>%1 is the sample file's name, %2 the line, %3 the abscissa x that has no ordinate y, as the file writes it.</extracomment>
         <translation>«%1», línea %2: la abscisa %3 no tiene ordenada; los números de un archivo de muestras van en pares x, y.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds no samples; a sample file lists pairs of numbers x, y.</source>
+        <extracomment>%1 is the sample file's name.</extracomment>
         <translation>«%1» no contiene muestras; un archivo de muestras enumera pares de números x, y.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds only 1 sample; at least %2 are needed to estimate derivatives.</source>
-        <extracomment>%2 is the fewest samples a table holds.</extracomment>
+        <extracomment>%1 is the sample file's name, %2 the fewest samples a table holds (4).</extracomment>
         <translation>«%1» contiene solo 1 muestra; se necesitan al menos %2 para estimar derivadas.</translation>
     </message>
-    <message>
-        <source>&quot;%1&quot; holds only %2 samples; at least %3 are needed to estimate derivatives.</source>
-        <extracomment>%2 is the number of samples (2 or 3), %3 the fewest samples a table holds.</extracomment>
-        <translation>«%1» contiene solo %2 muestras; se necesitan al menos %3 para estimar derivadas.</translation>
+    <message numerus="yes">
+        <source>&quot;%1&quot; holds only %n samples; at least %2 are needed to estimate derivatives.</source>
+        <extracomment>%1 is the sample file's name, %n the number of samples it holds (2 or 3), %2 the fewest samples a table holds (4).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the first and the last abscissa are both %2, so the samples have no spacing.</source>
-        <extracomment>%2 is the abscissa of both the first and the last sample.</extracomment>
+        <extracomment>%1 is the sample file's name, %2 the abscissa of both the first and the last sample, as the file writes it.</extracomment>
         <translation>«%1»: la primera y la última abscisa valen ambas %2, así que las muestras no tienen paso.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the abscissas %2 and %3 lie too far apart.</source>
+        <extracomment>%1 is the sample file's name; %2 and %3 are two neighbouring abscissas, as the file writes them.</extracomment>
         <translation>«%1»: las abscisas %2 y %3 están demasiado separadas.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;, line %2: the abscissa %3 lies %4 from the one before it, but the samples must be equally spaced, %5 apart in this table.</source>
-        <extracomment>%2 is the line, %3 the abscissa, %4 its distance from the abscissa before it, %5 the spacing of the table.</extracomment>
+        <extracomment>%1 is the sample file's name, %2 the line, %3 the abscissa as the file writes it, %4 its distance from the abscissa before it, %5 the spacing of the table.</extracomment>
         <translation>«%1», línea %2: la abscisa %3 está a %4 de la anterior, pero las muestras deben estar equiespaciadas, a %5 en esta tabla.</translation>
     </message>
     <message>
@@ -188,12 +198,18 @@
     </message>
     <message>
         <source>&quot;%1&quot; ended where a number was expected.</source>
+        <extracomment>%1 is the sample file's name.</extracomment>
         <translation>«%1» terminó donde se esperaba un número.</translation>
     </message>
     <message>
         <source>The number %1 is too large.</source>
-        <extracomment>%1 is the number as it was written.</extracomment>
+        <extracomment>%1 is the number as it was typed in the box.</extracomment>
         <translation>El número %1 es demasiado grande.</translation>
+    </message>
+    <message>
+        <source>the number %1 is too large.</source>
+        <extracomment>Follows &quot;file&quot;, line N: and so begins in lower case. %1 is the number as the file writes it.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The number %1 could not be converted.</source>
@@ -201,27 +217,33 @@
         <translation>No se pudo convertir el número %1.</translation>
     </message>
     <message>
-        <source>Cannot open &quot;%1&quot; for reading: %2.</source>
-        <translation>No se puede abrir «%1» para lectura: %2.</translation>
+        <source>Cannot open &quot;%1&quot; for reading. %2.</source>
+        <extracomment>%1 is the file's path, %2 the system's reason (a sentence without its full stop).</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot read &quot;%1&quot;: %2.</source>
-        <translation>No se puede leer «%1»: %2.</translation>
+        <source>Cannot read &quot;%1&quot;. %2.</source>
+        <extracomment>%1 is the file's path, %2 the system's reason (a sentence without its full stop).</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: it is a folder, not a file.</source>
+        <extracomment>%1 is the file's path.</extracomment>
         <translation>No se puede leer «%1»: es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: it is not a regular file (a pipe, a device or a socket).</source>
+        <extracomment>%1 is the file's path.</extracomment>
         <translation>No se puede leer «%1»: no es un archivo normal (una tubería, un dispositivo o un socket).</translation>
     </message>
     <message>
-        <source>It looks like a result file (three numbers on every line: x, y and y′), not a sample file of pairs x, y.</source>
-        <translation>Parece un archivo de resultados (tres números en cada línea: x, y e y′), no un archivo de muestras de pares x, y.</translation>
+        <source>The file looks like a result file (three numbers on every line: x, y and y′), not a sample file of pairs x, y.</source>
+        <extracomment>Follows a message about the sample file; &quot;The file&quot; is that file.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The numbers look written with decimal commas: in a sample file &quot;,&quot; separates numbers and &quot;.&quot; is the decimal point.</source>
+        <extracomment>Follows a message about the sample file.</extracomment>
         <translation>Los números parecen escritos con coma decimal: en un archivo de muestras «,» separa los números y «.» es el separador decimal.</translation>
     </message>
     <message>
@@ -230,43 +252,55 @@
         <translation>«%1» no parece un archivo de texto: contiene bytes que no son texto.</translation>
     </message>
     <message>
-        <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation>No se puede escribir «%1»: %2.</translation>
+        <source>Cannot write &quot;%1&quot;. %2.</source>
+        <extracomment>%1 is the file's path, %2 the reason (a sentence without its full stop).</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;.</source>
+        <extracomment>%1 is the file's path.</extracomment>
         <translation>No se puede escribir «%1».</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: it is a folder, not a file.</source>
+        <extracomment>%1 is the file's path.</extracomment>
         <translation>No se puede escribir «%1»: es una carpeta, no un archivo.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: it is not a regular file.</source>
+        <extracomment>%1 is the file's path.</extracomment>
         <translation>No se puede escribir «%1»: no es un archivo normal.</translation>
     </message>
     <message>
-        <source>Cannot write &quot;%1&quot;: the folder &quot;%2&quot; cannot be written (%3).</source>
-        <extracomment>%2 is the folder, %3 the system's reason.</extracomment>
-        <translation>No se puede escribir «%1»: no se puede escribir en la carpeta «%2» (%3).</translation>
+        <source>Cannot write &quot;%1&quot;: the folder &quot;%2&quot; cannot be written. %3.</source>
+        <extracomment>%1 is the file's path, %2 its folder, %3 the system's reason (a sentence without its full stop).</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Cannot open &quot;%1&quot; for writing: %2.</source>
-        <translation>No se puede abrir «%1» para escritura: %2.</translation>
+        <source>Cannot open &quot;%1&quot; for writing. %2.</source>
+        <extracomment>%1 is the file's path, %2 the system's reason (a sentence without its full stop).</extracomment>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot; for writing.</source>
+        <extracomment>%1 is the file's path.</extracomment>
         <translation>No se puede abrir «%1» para escritura.</translation>
     </message>
-    <message>
-        <source>only %1 of %2 bytes reached the disk</source>
-        <extracomment>A reason, after &quot;Cannot write &quot;file&quot;:&quot;. %1 and %2 are counts of bytes.</extracomment>
-        <translation>solo %1 de %2 bytes llegaron al disco</translation>
+    <message numerus="yes">
+        <source>Only %n of %1 bytes reached the disk</source>
+        <extracomment>A reason, after &quot;Cannot write &quot;file&quot;.&quot;, without its full stop: %n bytes (0 or more) of the %1 bytes written reached the disk.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
-    <message>
-        <source>only %1 of %2 bytes reached the disk (%3)</source>
-        <extracomment>As &quot;only %1 of %2 bytes reached the disk&quot;, with the system's reason %3.</extracomment>
-        <translation>solo %1 de %2 bytes llegaron al disco (%3)</translation>
+    <message numerus="yes">
+        <source>Only %n of %1 bytes reached the disk. %2</source>
+        <extracomment>As &quot;Only %n of %1 bytes reached the disk&quot;, followed by the system's reason %2 (a sentence without its full stop).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
     <message>
         <source>No file was written.</source>
