@@ -6,7 +6,10 @@ namespace platform {
 
 std::string localeDecimalPoint()
 {
-    return QLocale().decimalPoint().toStdString();
+    const QLocale locale;
+    if (locale.zeroDigit() != QLatin1String("0"))
+        return ".";
+    return locale.decimalPoint().toStdString();
 }
 
 } // namespace platform

@@ -4,8 +4,10 @@
 # person would: 12 typed over the box (the open dialog, then the no-value box), 2.22.5 on a
 # sample file saved over itself (the replace question, then the note), a file with a header
 # line (the error), and 2.5 (the window with its values).
-# Usage: scripts/languages.sh [DPI [FOLDER [LANGUAGE...]]]   (default 96, build/languages,
-# C de fr es); writes FOLDER/LANGUAGE-DPI-STEP.png.
+# Each language in a locale of its own, with LANG and LANGUAGE set to it (generated where it is
+# missing); C is C.UTF-8.
+# Usage: scripts/languages.sh [DPI [FOLDER [LOCALE...]]]   (default 96, build/languages, C and
+# every language the program speaks: de_DE ... ar_EG); writes FOLDER/LOCALE-DPI-STEP.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
@@ -13,9 +15,17 @@ dpi=${1:-96}
 folder=${2:-build/languages}
 shift $(($# < 2 ? $# : 2))
 languages=("$@")
-[ $# -gt 0 ] || languages=(C de fr es)
+[ $# -gt 0 ] || languages=(C de_DE fr_FR es_ES it_IT pt_BR pl_PL ru_RU uk_UA ja_JP zh_CN ar_EG)
 
-tabderiv_install_missing xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox
+tabderiv_install_missing xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox \
+    locales
+missing=0
+for language in "${languages[@]}"; do
+    [ "$language" = C ] || locale -a | grep -qx "$language.utf8" && continue
+    tabderiv_as_root sed -i "s/^# *\($language.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+    missing=1
+done
+[ "$missing" -eq 0 ] || tabderiv_as_root locale-gen >/dev/null
 tabderiv_build >/dev/null
 mkdir -p "$folder"
 
@@ -33,10 +43,7 @@ shot() { sleep 1; import -window root "$folder/$language-$dpi-$1.png"; }
 type_path() { sleep 0.7; xdotool type --delay 15 "$1"; xdotool key Return; }
 
 for language in "${languages[@]}"; do
-    case $language in
-    C) locale=C.UTF-8 ;;
-    *) locale=${language}_$(echo "$language" | tr a-z A-Z).UTF-8 ;;
-    esac
+    locale=$language.UTF-8
     cp examples/squares.txt "$scratch/squares.txt"
     printf 'x,y\n' | cat - examples/squares.txt >"$scratch/header.txt"
     rm -f "$scratch"/result*.txt

@@ -29,7 +29,7 @@ Control *place(QWidget *window, const char *name, const Arguments &...arguments)
 {
     auto *control = new Control(arguments..., window);
     control->setObjectName(name);
-    control->setGeometry(layout::geometry(name, window->logicalDpiX()));
+    control->setGeometry(layout::geometry(name, window->logicalDpiX(), window->layoutDirection()));
     return control;
 }
 
@@ -74,6 +74,11 @@ Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
     txtx->setAccessibleDescription(translation::text(texts::abscissaDescription));
     txtx->setToolTip(txtx->accessibleDescription());
     Label1->setArgument(txtx);
+    // Right to left the controls take mirrored places, but the formula, the box and the values
+    // read left to right, as mathematics writes them: "y'(2.5) = " and "-0.5000" stay whole.
+    for (QWidget *mathematics :
+         std::initializer_list<QWidget *> {Label1, txtx, lbloutputyprime, lbloutputy, Label2})
+        mathematics->setLayoutDirection(Qt::LeftToRight);
     setTabOrder(cmdcalculate, cmdquit);
     setTabOrder(cmdquit, txtx);
     setTabOrder(txtx, lbloutputyprime);

@@ -15,11 +15,13 @@ struct Place
 {
     const char *name;
     int left, top, width, height; // twips
+    // The control this one lies on, and keeps its place on when mirrored; none when null.
+    const char *on = nullptr;
 };
 
 constexpr Place places[] = {
     {"cmdcalculate", 0, 0, 1335, 615},         {"cmdquit", 1440, 0, 1335, 615},
-    {"Label1", 120, 780, 1575, 255},           {"txtx", 435, 720, 775, 390},
+    {"Label1", 120, 780, 1575, 255},           {"txtx", 435, 720, 775, 390, "Label1"},
     {"lbloutputyprime", 1680, 720, 1215, 375}, {"lbloutputy", 1680, 1320, 1215, 375},
     {"Label2", 840, 1320, 800, 255},
 };
@@ -31,15 +33,36 @@ int pixels(int twips, int dpi)
     return static_cast<int>(std::lround(twips * dpi / 1440.0));
 }
 
-} // namespace
-
-QRect geometry(const char *name, int dpi)
+const Place *find(const char *name)
 {
     for (const Place &p : places)
         if (std::strcmp(p.name, name) == 0)
-            return {pixels(p.left, dpi), pixels(p.top, dpi), pixels(p.width, dpi),
-                    pixels(p.height, dpi)};
-    return {};
+            return &p;
+    return nullptr;
+}
+
+QRect pixels(const Place &p, int dpi)
+{
+    return {pixels(p.left, dpi), pixels(p.top, dpi), pixels(p.width, dpi), pixels(p.height, dpi)};
+}
+
+} // namespace
+
+QRect geometry(const char *name, int dpi, Qt::LayoutDirection direction)
+{
+    const Place *place = find(name);
+    if (!place)
+        return {};
+    QRect shown = pixels(*place, dpi);
+    if (direction != Qt::RightToLeft)
+        return shown;
+    const QRect client({}, clientSize(dpi));
+    if (!place->on)
+        return QStyle::visualRect(direction, client, shown);
+    // Where the control it lies on goes, at the same distance from that control's left edge.
+    const QRect under = pixels(*find(place->on), dpi);
+    shown.translate(QStyle::visualRect(direction, client, under).left() - under.left(), 0);
+    return shown;
 }
 
 QSize clientSize(int dpi)

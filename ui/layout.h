@@ -11,7 +11,9 @@ class QPushButton;
 namespace layout {
 
 // The place of the named control in the client area; an empty rectangle for another name.
-QRect geometry(const char *name, int dpi);
+// Right to left the places are mirrored, so that the window reads from the right: the buttons
+// and the order of label and field; the box moves with the label whose blanks it covers.
+QRect geometry(const char *name, int dpi, Qt::LayoutDirection direction = Qt::LeftToRight);
 // The size of the client area.
 QSize clientSize(int dpi);
 // Verdana 12 pt where it is installed, else the desktop's general font at 12 pt.

@@ -3,8 +3,11 @@
 #include "platform/locale.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstring>
 
 namespace translation {
 
@@ -15,28 +18,51 @@ constexpr const char *context = "tabderiv";
 
 } // namespace
 
-bool install(QCoreApplication &application, const QLocale &locale)
+QString choose(const QStringList &userLanguages, const QStringList &translated)
 {
-    // The languages in the user's order: the first that is English, or that the program has,
-    // wins. Qt's own texts follow the program's language, so that a dialog never speaks
-    // another language than the window.
-    for (QString language : locale.uiLanguages()) {
+    for (QString language : userLanguages) {
         language.replace(QLatin1Char('-'), QLatin1Char('_'));
         if (language == QLatin1String("C") || language.startsWith(QLatin1String("en")))
-            return false;
-        auto *own = new QTranslator(&application);
-        if (!own->load(QStringLiteral("tabderiv_") + language, QStringLiteral(":/translations"))) {
-            delete own;
-            continue;
+            return {};
+        if (translated.contains(language))
+            return language;
+        const QLocale wanted(language);
+        if (wanted.language() == QLocale::C)
+            continue; // not a language Qt knows
+        for (const QString &candidate : translated) {
+            const QLocale locale(candidate);
+            if (locale.language() == wanted.language() && locale.script() == wanted.script())
+                return candidate;
         }
-        auto *qt = new QTranslator(&application);
-        if (qt->load(QStringLiteral("qtbase_") + language,
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(qt);
-        QCoreApplication::installTranslator(own); // asked first
-        return true;
     }
-    return false;
+    return {};
+}
+
+bool install(QCoreApplication &application, const QLocale &locale)
+{
+    // The languages built into the program: ":/translations/tabderiv_pt_BR.qm" and so on. Only
+    // the chosen one is loaded. Qt's own texts follow the program's language, so that a dialog
+    // never speaks another language than the window.
+    QStringList translated;
+    for (const QString &file : QDir(QStringLiteral(":/translations")).entryList())
+        translated.append(file.mid(qsizetype(std::strlen("tabderiv_"))).chopped(3));
+    const QString language = choose(locale.uiLanguages(), translated);
+    if (language.isEmpty())
+        return false;
+    auto *own = new QTranslator(&application);
+    if (!own->load(QStringLiteral(":/translations/tabderiv_") + language)) {
+        delete own;
+        return false;
+    }
+    auto *qt = new QTranslator(&application);
+    if (qt->load(QStringLiteral("qtbase_") + language,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    QCoreApplication::installTranslator(own); // asked first
+    // Qt's own translation says the same for the languages it has; this holds without it.
+    if (QLocale(language).textDirection() == Qt::RightToLeft)
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    return true;
 }
 
 QString text(const char *english)

@@ -267,10 +267,25 @@ namespace {
 TEST(LocaleDecimalPoint, FollowsTheUsersLocale)
 {
     const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(platform::localeDecimalPoint(), ",");
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(platform::localeDecimalPoint(), ".");
+    const struct
+    {
+        const char *locale;
+        const char *point;
+    } locales[] = {
+        {"de_DE", ","},
+        {"en_US", "."},
+        {"ru_RU", ","},
+        {"ja_JP", "."},
+        // Written in Arabic-Indic digits with "٫" there: the program's 0 to 9 take "."
+        {"ar_EG", "."},
+        {"fa_IR", "."},
+        // Arabic written in 0 to 9
+        {"ar_MA", ","},
+    };
+    for (const auto &[locale, point] : locales) {
+        QLocale::setDefault(QLocale(locale));
+        EXPECT_EQ(platform::localeDecimalPoint(), point) << locale;
+    }
     QLocale::setDefault(before);
 }
 

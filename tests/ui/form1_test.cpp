@@ -50,25 +50,29 @@ TEST(Form1, LaysOutItsControlsInTwipsAtNinetySixDotsPerInch)
 {
     Form1 form;
     ASSERT_EQ(form.logicalDpiX(), 96) << "the pixels below assume 96 DPI";
-    // twips * 96 / 1440, rounded
+    // twips * 96 / 1440, rounded; right to left, mirrored in the 200 pixels of the window, with
+    // the box on the blanks of Label1 where it was
     const struct
     {
-        const QWidget *control;
+        const char *name;
         QRect geometry;
+        QRect mirrored;
         QString text;
     } controls[] = {
-        {form.cmdcalculate, {0, 0, 89, 41}, "Calculate"},
-        {form.cmdquit, {96, 0, 89, 41}, "Quit"},
-        {form.Label1, {8, 52, 105, 17}, "y'(         ) = "},
-        {form.txtx, {29, 48, 52, 26}, "2.2"},
-        {form.lbloutputyprime, {112, 48, 81, 25}, ""},
-        {form.lbloutputy, {112, 88, 81, 25}, ""},
-        {form.Label2, {56, 88, 53, 17}, "y(x) = "},
+        {"cmdcalculate", {0, 0, 89, 41}, {111, 0, 89, 41}, "Calculate"},
+        {"cmdquit", {96, 0, 89, 41}, {15, 0, 89, 41}, "Quit"},
+        {"Label1", {8, 52, 105, 17}, {87, 52, 105, 17}, "y'(         ) = "},
+        {"txtx", {29, 48, 52, 26}, {108, 48, 52, 26}, "2.2"},
+        {"lbloutputyprime", {112, 48, 81, 25}, {7, 48, 81, 25}, ""},
+        {"lbloutputy", {112, 88, 81, 25}, {7, 88, 81, 25}, ""},
+        {"Label2", {56, 88, 53, 17}, {91, 88, 53, 17}, "y(x) = "},
     };
-    for (const auto &[control, geometry, text] : controls) {
-        EXPECT_EQ(control->geometry(), geometry) << control->objectName().toStdString();
+    for (const auto &[name, geometry, mirrored, text] : controls) {
+        const auto *control = form.findChild<QWidget *>(name);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(control->geometry(), geometry) << name;
         const QString shown = control->property("text").toString();
-        EXPECT_EQ(shown, text) << control->objectName().toStdString();
+        EXPECT_EQ(shown, text) << name;
         EXPECT_EQ(control->font().pointSize(), 12);
     }
     EXPECT_EQ(form.windowTitle(), "Form1");
@@ -81,6 +85,23 @@ TEST(Form1, LaysOutItsControlsInTwipsAtNinetySixDotsPerInch)
     EXPECT_FALSE(form.isMaximized());
     // The text box lies on top of the blanks of Label1.
     EXPECT_EQ(form.childAt(50, 60), form.txtx);
+
+    // In a language written right to left (Arabic) the window reads from the right; the formula,
+    // the box and the values read left to right all the same.
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    Form1 mirrored;
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    for (const auto &[name, geometry, place, text] : controls) {
+        const auto *control = mirrored.findChild<QWidget *>(name);
+        EXPECT_EQ(control->geometry(), place) << name;
+        EXPECT_EQ(control->layoutDirection(),
+                  control->inherits("QPushButton") ? Qt::RightToLeft : Qt::LeftToRight)
+            << name;
+    }
+    EXPECT_EQ(mirrored.size(), QSize(200, 124));
+    EXPECT_EQ(mirrored.childAt(150, 60), mirrored.txtx);
+    EXPECT_EQ(ArgumentLabel::closingLeft(mirrored.Label1->geometry(), mirrored.txtx->geometry()),
+              ArgumentLabel::closingLeft(form.Label1->geometry(), form.txtx->geometry()));
 }
 
 TEST(Form1, TabsThroughButtonsTextBoxAndOutputFieldsStartingOnCalculate)

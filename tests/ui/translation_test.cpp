@@ -1,3 +1,4 @@
+#include "platform/catalogue.h"
 #include "support/fakes.h"
 #include "support/tables.h"
 #include "ui/abscissabox.h"
@@ -6,8 +7,10 @@
 #include "ui/layout.h"
 #include "ui/outputfield.h"
 #include "ui/qtfiledialog.h"
+#include "ui/translation.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -16,6 +19,8 @@
 #include <QTranslator>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <map>
+#include <optional>
 
 namespace {
 
@@ -96,6 +101,40 @@ TEST(Translation, SpeaksGermanInAGermanLocale)
     EXPECT_EQ(form.lbloutputyprime->toolTip(), "Ableitung y′ an der Stelle x");
 }
 
+TEST(Translation, ChoosesTheFirstOfTheUsersLanguagesThatItSpeaks)
+{
+    const QStringList translated {"ar", "de",    "es", "fr", "it",   "ja",
+                                  "pl", "pt_BR", "ru", "uk", "zh_CN"};
+    // The user's languages as QLocale::uiLanguages() gives them for LANGUAGE, then LANG.
+    const struct
+    {
+        QStringList user;
+        QString chosen;
+    } choices[] = {
+        {{"de-DE", "de-Latn-DE", "de"}, "de"},
+        {{"C"}, ""},
+        {{"en-US", "de-DE"}, ""}, // English first: nothing to translate
+        {{"sv-SE", "sv-Latn-SE", "fr-FR"}, "fr"},
+        {{"nl-NL", "nl-Latn-NL"}, ""},
+        {{"ar-EG", "ar-Arab-EG", "ar"}, "ar"},
+        {{"uk-UA", "uk-Cyrl-UA"}, "uk"},
+        // A region the program has no translation for: the same language in the same script.
+        {{"de-AT", "de-Latn-AT"}, "de"},
+        {{"pt", "pt-Latn-BR", "pt-BR"}, "pt_BR"},
+        {{"pt-PT", "pt-Latn-PT"}, "pt_BR"},
+        {{"zh", "zh-Hans-CN", "zh-CN"}, "zh_CN"},
+        {{"zh-SG", "zh-Hans-SG"}, "zh_CN"},
+        // Traditional characters are not the simplified ones: only where the user lists them.
+        {{"zh-TW", "zh-Hant-TW"}, ""},
+        {{"zh-HK", "zh-Hant-HK"}, ""},
+        {{"zh-HK", "zh-Hant-HK", "zh-CN", "zh-Hans-CN", "zh"}, "zh_CN"},
+        // Another language in the same script is another language.
+        {{"be-BY", "be-Cyrl-BY"}, ""},
+    };
+    for (const auto &[user, chosen] : choices)
+        EXPECT_EQ(translation::choose(user, translated), chosen) << user.join(' ').toStdString();
+}
+
 TEST(Translation, AsksTheReplaceQuestionsInTheWindowsLanguage)
 {
     const Language french(QLocale(QLocale::French, QLocale::France), "fr");
@@ -138,32 +177,65 @@ public:
 
 TEST(Translation, ShowsLongCaptionsWholeInTheFixedButtons)
 {
-    Pseudo pseudo;
-    QCoreApplication::installTranslator(&pseudo);
-    std::vector<QFont> fonts {layout::font()};
-    for (const QString family : {"Verdana", "DejaVu Sans"})
-        if (QFontDatabase::hasFamily(family))
-            fonts.emplace_back(family, 12);
-    for (const QFont &font : fonts) {
-        for (const char *english : {"Calculate", "Quit"}) {
-            QWidget window;
-            window.setFont(font);
-            QPushButton button(Pseudo::lengthened(english), &window);
-            button.setGeometry(layout::geometry("cmdcalculate", 96));
-            layout::fitCaption(&button);
-            const QString shown = button.text();
-            SCOPED_TRACE(font.family().toStdString() + ": " + shown.toStdString());
-            // Whole: the same words, only broken onto lines; and inside the button.
-            EXPECT_EQ(QString(shown).replace('\n', ' '), Pseudo::lengthened(english));
-            const QFontMetrics metrics(button.font());
-            const QStringList lines = shown.split('\n');
-            for (const QString &line : lines)
-                EXPECT_LT(metrics.horizontalAdvance(line), button.width() - 4);
-            EXPECT_LE(lines.size() * metrics.lineSpacing(), button.height());
-            EXPECT_GE(button.font().pointSize(), layout::smallestPointSize);
+    // Every language the program speaks, and the pseudo-language, in the window's font and in
+    // those a desktop shows its script in: DejaVu Sans, fontconfig's choice for Latin, Cyrillic
+    // and Arabic, and Noto Sans CJK (fonts-noto-cjk), and where installed Verdana and Noto; at
+    // the screen's resolution (96 DPI, and 192 in the test of that name).
+    const std::map<QLocale::Script, std::vector<QString>> scriptFonts {
+        {QLocale::LatinScript, {"DejaVu Sans", "Verdana", "Noto Sans"}},
+        {QLocale::CyrillicScript, {"DejaVu Sans", "Noto Sans"}},
+        {QLocale::JapaneseScript, {"Noto Sans CJK JP"}},
+        {QLocale::SimplifiedHanScript, {"Noto Sans CJK SC"}},
+        {QLocale::ArabicScript, {"DejaVu Sans", "Noto Sans Arabic", "Noto Naskh Arabic"}},
+    };
+    const QStringList required {"DejaVu Sans", "Noto Sans CJK JP", "Noto Sans CJK SC"};
+    QStringList languages {"pseudo"};
+    for (const QString &file : QDir(":/translations").entryList())
+        languages.append(file.mid(9).chopped(3)); // tabderiv_pt_BR.qm
+    EXPECT_GE(languages.size(), 12);
+    for (const QString &language : languages) {
+        Pseudo pseudo;
+        std::optional<Language> translated;
+        if (language == "pseudo")
+            QCoreApplication::installTranslator(&pseudo);
+        else
+            translated.emplace(QLocale(language), language);
+        const QLocale::Script script =
+            language == "pseudo" ? QLocale::LatinScript : QLocale(language).script();
+        ASSERT_TRUE(scriptFonts.count(script)) << language.toStdString() << ": which fonts?";
+        const std::vector<QString> &families = scriptFonts.at(script);
+        std::vector<QFont> fonts {layout::font()};
+        for (const QString &family : families) {
+            if (QFontDatabase::hasFamily(family))
+                fonts.emplace_back(family, 12);
+            else if (required.contains(family))
+                ADD_FAILURE() << family.toStdString() << " is not installed (debian/control)";
         }
+        for (const QFont &font : fonts) {
+            for (const char *english : {texts::calculate, texts::quit}) {
+                QWidget window;
+                window.setFont(font);
+                const QString caption = translation::text(english);
+                QPushButton button(caption, &window);
+                button.setGeometry(layout::geometry("cmdcalculate", window.logicalDpiX()));
+                layout::fitCaption(&button);
+                const QString shown = button.text();
+                SCOPED_TRACE(language.toStdString() + ", " + font.family().toStdString() + ": " +
+                             shown.toStdString());
+                if (language != "pseudo")
+                    EXPECT_NE(caption, english) << "not translated";
+                // Whole: the same words, only broken onto lines; and inside the button.
+                EXPECT_EQ(QString(shown).replace('\n', ' '), caption);
+                const QFontMetrics metrics(button.font());
+                const QStringList lines = shown.split('\n');
+                for (const QString &line : lines)
+                    EXPECT_LT(metrics.horizontalAdvance(line), button.width() - 4);
+                EXPECT_LE(lines.size() * metrics.lineSpacing(), button.height());
+                EXPECT_GE(button.font().pointSize(), layout::smallestPointSize);
+            }
+        }
+        QCoreApplication::removeTranslator(&pseudo);
     }
-    QCoreApplication::removeTranslator(&pseudo);
 
     // Too long for one line even small: broken at the blank nearest the middle; with no blank,
     // cut with "…" and whole in the tooltip.
