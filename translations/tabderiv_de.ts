@@ -66,7 +66,7 @@
     <message>
         <source>At x = %1: derivative %2, value %3</source>
         <extracomment>Spoken by a screen reader after a calculation: %1 is the abscissa, %2 the derivative y′ and %3 the value y as the window shows them, with the locale's decimal separator. Where that separator is a comma, separate the parts with something a listener cannot take for part of a number (a semicolon, say).</extracomment>
-        <translation>Bei x = %1: Ableitung %2, Wert %3</translation>
+        <translation>Bei x = %1: Ableitung %2; Wert %3</translation>
     </message>
     <message>
         <source>The calculation failed unexpectedly: %1</source>
@@ -76,12 +76,12 @@
     <message>
         <source>&quot;%1&quot; is the sample file just read. Replace its samples with the results?</source>
         <extracomment>Asked before the result file replaces the sample file; %1 is its name.</extracomment>
-        <translation>„%1“ ist die soeben gelesene Stützstellendatei. Ihre Stützstellen durch die Ergebnisse ersetzen?</translation>
+        <translation>„%1“ ist die soeben gelesene Stützstellendatei. Die Stützstellen der Datei durch die Ergebnisse ersetzen?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; and the sample file &quot;%2&quot; just read are one file under two names. Replace &quot;%1&quot; with the results? &quot;%2&quot; keeps its samples.</source>
         <extracomment>Asked before the result file replaces %1, a second name (a hard link) of the sample file %2: saving gives the name %1 a new file, and %2 keeps its samples.</extracomment>
-        <translation>„%1“ und die soeben gelesene Stützstellendatei „%2“ sind eine Datei unter zwei Namen. „%1“ durch die Ergebnisse ersetzen? „%2“ behält ihre Stützstellen.</translation>
+        <translation>„%1“ und die soeben gelesene Stützstellendatei „%2“ sind dieselbe Datei unter zwei Namen. „%1“ durch die Ergebnisse ersetzen? Unter „%2“ bleiben die Stützstellen erhalten.</translation>
     </message>
     <message>
         <source>The box is empty, so x was read as 0.</source>
@@ -116,12 +116,12 @@
     <message>
         <source>The samples have no spacing, so no derivative can be estimated.</source>
         <extracomment>The spacing of the table (the distance between neighbouring abscissas) is 0.</extracomment>
-        <translation>Die Stützstellen haben keine Schrittweite, daher kann keine Ableitung geschätzt werden.</translation>
+        <translation>Die Schrittweite der Stützstellen ist 0, daher kann keine Ableitung geschätzt werden.</translation>
     </message>
     <message>
         <source>The derivative at sample %1 is too large for a number: the ordinates are too large for a spacing of %2.</source>
         <extracomment>%1 is the number of the sample, counted from 1; %2 is the spacing.</extracomment>
-        <translation>Die Ableitung an Stützstelle %1 ist zu groß für eine Zahl: Die Ordinaten sind zu groß für eine Schrittweite von %2.</translation>
+        <translation>Die Ableitung an der Stützstelle %1 ist zu groß, um als Zahl dargestellt zu werden: Die Ordinaten sind zu groß für eine Schrittweite von %2.</translation>
     </message>
     <message>
         <source>Internal error: index %1 lies outside the sample table (0 to %2).</source>
@@ -141,12 +141,12 @@
     <message>
         <source>&quot;%1&quot;, line %2: the abscissa %3 has no ordinate; the numbers of a sample file come in pairs x, y.</source>
         <extracomment>%1 is the sample file's name, %2 the line, %3 the abscissa x that has no ordinate y, as the file writes it.</extracomment>
-        <translation>„%1“, Zeile %2: Die Abszisse %3 hat keine Ordinate; die Zahlen einer Stützstellendatei stehen paarweise als x, y.</translation>
+        <translation>„%1“, Zeile %2: Die Abszisse %3 hat keine Ordinate; die Zahlen einer Stützstellendatei bilden Paare x, y.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds no samples; a sample file lists pairs of numbers x, y.</source>
         <extracomment>%1 is the sample file's name.</extracomment>
-        <translation>„%1“ enthält keine Stützstellen; eine Stützstellendatei listet Zahlenpaare x, y auf.</translation>
+        <translation>„%1“ enthält keine Stützstellen; eine Stützstellendatei besteht aus Zahlenpaaren x, y.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds only 1 sample; at least %2 are needed to estimate derivatives.</source>
@@ -156,15 +156,15 @@
     <message numerus="yes">
         <source>&quot;%1&quot; holds only %n samples; at least %2 are needed to estimate derivatives.</source>
         <extracomment>%1 is the sample file's name, %n the number of samples it holds (2 or 3), %2 the fewest samples a table holds (4).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>„%1“ enthält nur %n Stützstelle; um Ableitungen zu schätzen, sind mindestens %2 nötig.</numerusform>
+            <numerusform>„%1“ enthält nur %n Stützstellen; um Ableitungen zu schätzen, sind mindestens %2 nötig.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the first and the last abscissa are both %2, so the samples have no spacing.</source>
         <extracomment>%1 is the sample file's name, %2 the abscissa of both the first and the last sample, as the file writes it.</extracomment>
-        <translation>„%1“: Die erste und die letzte Abszisse sind beide %2, daher haben die Stützstellen keine Schrittweite.</translation>
+        <translation>„%1“: Die erste und die letzte Abszisse sind beide %2, daher ist die Schrittweite der Stützstellen 0.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the abscissas %2 and %3 lie too far apart.</source>
@@ -174,17 +174,17 @@
     <message>
         <source>&quot;%1&quot;, line %2: the abscissa %3 lies %4 from the one before it, but the samples must be equally spaced, %5 apart in this table.</source>
         <extracomment>%1 is the sample file's name, %2 the line, %3 the abscissa as the file writes it, %4 its distance from the abscissa before it, %5 the spacing of the table.</extracomment>
-        <translation>„%1“, Zeile %2: Die Abszisse %3 liegt %4 von der vorigen entfernt, aber die Stützstellen müssen äquidistant sein, in dieser Tabelle %5 voneinander entfernt.</translation>
+        <translation>„%1“, Zeile %2: Die Abszisse %3 liegt %4 von der vorigen entfernt, aber die Stützstellen müssen äquidistant sein, in dieser Tabelle mit der Schrittweite %5.</translation>
     </message>
     <message>
         <source>a comma with no number after it.</source>
         <extracomment>Follows &quot;file&quot;, line N: and so begins in lower case.</extracomment>
-        <translation>ein Komma ohne Zahl danach.</translation>
+        <translation>ein Komma, auf das keine Zahl folgt.</translation>
     </message>
     <message>
         <source>a comma with no number before it.</source>
         <extracomment>Follows &quot;file&quot;, line N: and so begins in lower case.</extracomment>
-        <translation>ein Komma ohne Zahl davor.</translation>
+        <translation>ein Komma, vor dem keine Zahl steht.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number: the field is longer than %2 characters.</source>
@@ -209,7 +209,7 @@
     <message>
         <source>the number %1 is too large.</source>
         <extracomment>Follows &quot;file&quot;, line N: and so begins in lower case. %1 is the number as the file writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahl %1 ist zu groß.</translation>
     </message>
     <message>
         <source>The number %1 could not be converted.</source>
@@ -219,12 +219,12 @@
     <message>
         <source>Cannot open &quot;%1&quot; for reading. %2.</source>
         <extracomment>%1 is the file's path, %2 the system's reason (a sentence without its full stop).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht zum Lesen geöffnet werden. %2.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;. %2.</source>
         <extracomment>%1 is the file's path, %2 the system's reason (a sentence without its full stop).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gelesen werden. %2.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: it is a folder, not a file.</source>
@@ -239,22 +239,22 @@
     <message>
         <source>The file looks like a result file (three numbers on every line: x, y and y′), not a sample file of pairs x, y.</source>
         <extracomment>Follows a message about the sample file; &quot;The file&quot; is that file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei sieht wie eine Ergebnisdatei aus (drei Zahlen in jeder Zeile: x, y und y′), nicht wie eine Stützstellendatei mit Paaren x, y.</translation>
     </message>
     <message>
         <source>The numbers look written with decimal commas: in a sample file &quot;,&quot; separates numbers and &quot;.&quot; is the decimal point.</source>
         <extracomment>Follows a message about the sample file.</extracomment>
-        <translation>Die Zahlen scheinen mit Dezimalkomma geschrieben: In einer Stützstellendatei trennt „,“ die Zahlen, und „.“ ist das Dezimaltrennzeichen.</translation>
+        <translation>Die Zahlen scheinen mit Dezimalkomma geschrieben zu sein: In einer Stützstellendatei trennt das Komma die Zahlen, und der Punkt ist das Dezimaltrennzeichen.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not look like a text file: it holds bytes that are not text.</source>
         <extracomment>%1 is the file's name.</extracomment>
-        <translation>„%1“ sieht nicht wie eine Textdatei aus: Sie enthält Bytes, die kein Text sind.</translation>
+        <translation>„%1“ sieht nicht wie eine Textdatei aus: Die Datei enthält Bytes, die kein Text sind.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;. %2.</source>
         <extracomment>%1 is the file's path, %2 the reason (a sentence without its full stop).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden. %2.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;.</source>
@@ -274,12 +274,12 @@
     <message>
         <source>Cannot write &quot;%1&quot;: the folder &quot;%2&quot; cannot be written. %3.</source>
         <extracomment>%1 is the file's path, %2 its folder, %3 the system's reason (a sentence without its full stop).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geschrieben werden: In den Ordner „%2“ kann nicht geschrieben werden. %3.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot; for writing. %2.</source>
         <extracomment>%1 is the file's path, %2 the system's reason (a sentence without its full stop).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht zum Schreiben geöffnet werden. %2.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot; for writing.</source>
@@ -289,17 +289,17 @@
     <message numerus="yes">
         <source>Only %n of %1 bytes reached the disk</source>
         <extracomment>A reason, after &quot;Cannot write &quot;file&quot;.&quot;, without its full stop: %n bytes (0 or more) of the %1 bytes written reached the disk.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nur %n von %1 Bytes wurde auf den Datenträger geschrieben</numerusform>
+            <numerusform>Nur %n von %1 Bytes wurden auf den Datenträger geschrieben</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Only %n of %1 bytes reached the disk. %2</source>
         <extracomment>As &quot;Only %n of %1 bytes reached the disk&quot;, followed by the system's reason %2 (a sentence without its full stop).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nur %n von %1 Bytes wurde auf den Datenträger geschrieben. %2</numerusform>
+            <numerusform>Nur %n von %1 Bytes wurden auf den Datenträger geschrieben. %2</numerusform>
         </translation>
     </message>
     <message>
@@ -345,12 +345,12 @@
     <message>
         <source>It then shows y and y' at an abscissa typed in its window: the tabulated values on a sample, and a second-order Newton interpolation between the samples of an ascending table.</source>
         <extracomment>A paragraph of the description in software centres.</extracomment>
-        <translation>Danach zeigt es y und y' an einer in sein Fenster eingegebenen Abszisse: die tabellierten Werte auf einer Stützstelle und eine Newton-Interpolation zweiter Ordnung zwischen den Stützstellen einer aufsteigenden Tabelle.</translation>
+        <translation>Danach zeigt es y und y' an einer in sein Fenster eingegebenen Abszisse: die tabellierten Werte an einer Stützstelle und eine Newton-Interpolation zweiter Ordnung zwischen den Stützstellen einer aufsteigenden Tabelle.</translation>
     </message>
     <message>
         <source>The sample file is a plain text list of numbers, read as pairs x, y; the result file has one line x y y' per sample. tabderiv is a small desktop program with one window.</source>
         <extracomment>A paragraph of the description in software centres.</extracomment>
-        <translation>Die Stützstellendatei ist eine reine Textliste von Zahlen, gelesen als Paare x, y; die Ergebnisdatei hat eine Zeile x y y' je Stützstelle. tabderiv ist ein kleines Desktop-Programm mit einem Fenster.</translation>
+        <translation>Die Stützstellendatei ist eine einfache Textdatei mit Zahlen, die paarweise als x, y gelesen werden; die Ergebnisdatei enthält je Stützstelle eine Zeile x y y'. tabderiv ist ein kleines Desktop-Programm mit einem Fenster.</translation>
     </message>
 </context>
 </TS>

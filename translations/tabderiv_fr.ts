@@ -21,7 +21,7 @@
     <message>
         <source>The abscissa x at which y′ and y are shown</source>
         <extracomment>Screen readers' description of the box.</extracomment>
-        <translation>L’abscisse x à laquelle y′ et y sont affichées</translation>
+        <translation>L’abscisse x en laquelle y′ et y sont affichés</translation>
     </message>
     <message>
         <source>Derivative y′</source>
@@ -61,12 +61,12 @@
     <message>
         <source>&amp;Copy</source>
         <extracomment>The context menu of an output field.</extracomment>
-        <translation>&amp;Copier</translation>
+        <translation>Cop&amp;ier</translation>
     </message>
     <message>
         <source>At x = %1: derivative %2, value %3</source>
         <extracomment>Spoken by a screen reader after a calculation: %1 is the abscissa, %2 the derivative y′ and %3 the value y as the window shows them, with the locale's decimal separator. Where that separator is a comma, separate the parts with something a listener cannot take for part of a number (a semicolon, say).</extracomment>
-        <translation>En x = %1 : dérivée %2, valeur %3</translation>
+        <translation>En x = %1 : dérivée %2 ; valeur %3</translation>
     </message>
     <message>
         <source>The calculation failed unexpectedly: %1</source>
@@ -81,22 +81,22 @@
     <message>
         <source>&quot;%1&quot; and the sample file &quot;%2&quot; just read are one file under two names. Replace &quot;%1&quot; with the results? &quot;%2&quot; keeps its samples.</source>
         <extracomment>Asked before the result file replaces %1, a second name (a hard link) of the sample file %2: saving gives the name %1 a new file, and %2 keeps its samples.</extracomment>
-        <translation>« %1 » et le fichier d’échantillons « %2 » qui vient d’être lu sont un seul fichier sous deux noms. Remplacer « %1 » par les résultats ? « %2 » garde ses échantillons.</translation>
+        <translation>« %1 » et le fichier d’échantillons « %2 » qui vient d’être lu sont un même fichier sous deux noms. Remplacer « %1 » par les résultats ? « %2 » conserve ses échantillons.</translation>
     </message>
     <message>
         <source>The box is empty, so x was read as 0.</source>
         <extracomment>A note after a calculation whose box was empty.</extracomment>
-        <translation>Le champ est vide, x a donc été lu comme 0.</translation>
+        <translation>Le champ est vide, x a donc été interprété comme 0.</translation>
     </message>
     <message>
         <source>The box holds no number (&quot;%1&quot;), so x was read as 0.</source>
         <extracomment>%1 is the text of the box.</extracomment>
-        <translation>Le champ ne contient aucun nombre (« %1 »), x a donc été lu comme 0.</translation>
+        <translation>Le champ ne contient aucun nombre (« %1 »), x a donc été interprété comme 0.</translation>
     </message>
     <message>
         <source>The abscissa &quot;%1&quot; was read as %2: the rest, &quot;%3&quot;, is not part of the number.</source>
         <extracomment>%1 is the text of the box, %2 the number read from its start, %3 the text after it.</extracomment>
-        <translation>L’abscisse « %1 » a été lue comme %2 : le reste, « %3 », ne fait pas partie du nombre.</translation>
+        <translation>L’abscisse « %1 » a été interprétée comme %2 : le reste, « %3 », ne fait pas partie du nombre.</translation>
     </message>
     <message>
         <source>No value at x = %1: the table runs from %2 to %3.</source>
@@ -116,12 +116,12 @@
     <message>
         <source>The samples have no spacing, so no derivative can be estimated.</source>
         <extracomment>The spacing of the table (the distance between neighbouring abscissas) is 0.</extracomment>
-        <translation>Les échantillons n’ont pas de pas, aucune dérivée ne peut donc être estimée.</translation>
+        <translation>Le pas des échantillons est nul, aucune dérivée ne peut donc être estimée.</translation>
     </message>
     <message>
         <source>The derivative at sample %1 is too large for a number: the ordinates are too large for a spacing of %2.</source>
         <extracomment>%1 is the number of the sample, counted from 1; %2 is the spacing.</extracomment>
-        <translation>La dérivée à l’échantillon %1 est trop grande pour un nombre : les ordonnées sont trop grandes pour un pas de %2.</translation>
+        <translation>La dérivée à l’échantillon %1 est trop grande pour être représentée par un nombre : les ordonnées sont trop grandes pour un pas de %2.</translation>
     </message>
     <message>
         <source>Internal error: index %1 lies outside the sample table (0 to %2).</source>
@@ -146,7 +146,7 @@
     <message>
         <source>&quot;%1&quot; holds no samples; a sample file lists pairs of numbers x, y.</source>
         <extracomment>%1 is the sample file's name.</extracomment>
-        <translation>« %1 » ne contient aucun échantillon ; un fichier d’échantillons liste des paires de nombres x, y.</translation>
+        <translation>« %1 » ne contient aucun échantillon ; un fichier d’échantillons se compose de paires de nombres x, y.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds only 1 sample; at least %2 are needed to estimate derivatives.</source>
@@ -156,15 +156,15 @@
     <message numerus="yes">
         <source>&quot;%1&quot; holds only %n samples; at least %2 are needed to estimate derivatives.</source>
         <extracomment>%1 is the sample file's name, %n the number of samples it holds (2 or 3), %2 the fewest samples a table holds (4).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>« %1 » ne contient que %n échantillon ; il en faut au moins %2 pour estimer des dérivées.</numerusform>
+            <numerusform>« %1 » ne contient que %n échantillons ; il en faut au moins %2 pour estimer des dérivées.</numerusform>
         </translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the first and the last abscissa are both %2, so the samples have no spacing.</source>
         <extracomment>%1 is the sample file's name, %2 the abscissa of both the first and the last sample, as the file writes it.</extracomment>
-        <translation>« %1 » : la première et la dernière abscisse valent toutes deux %2, les échantillons n’ont donc pas de pas.</translation>
+        <translation>« %1 » : la première et la dernière abscisse valent toutes deux %2, le pas des échantillons est donc nul.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: the abscissas %2 and %3 lie too far apart.</source>
@@ -174,17 +174,17 @@
     <message>
         <source>&quot;%1&quot;, line %2: the abscissa %3 lies %4 from the one before it, but the samples must be equally spaced, %5 apart in this table.</source>
         <extracomment>%1 is the sample file's name, %2 the line, %3 the abscissa as the file writes it, %4 its distance from the abscissa before it, %5 the spacing of the table.</extracomment>
-        <translation>« %1 », ligne %2 : l’abscisse %3 est à %4 de la précédente, mais les échantillons doivent être équidistants, espacés de %5 dans cette table.</translation>
+        <translation>« %1 », ligne %2 : l’abscisse %3 est à %4 de la précédente, mais les échantillons doivent être équidistants, avec un pas de %5 dans cette table.</translation>
     </message>
     <message>
         <source>a comma with no number after it.</source>
         <extracomment>Follows &quot;file&quot;, line N: and so begins in lower case.</extracomment>
-        <translation>une virgule sans nombre après elle.</translation>
+        <translation>une virgule non suivie d’un nombre.</translation>
     </message>
     <message>
         <source>a comma with no number before it.</source>
         <extracomment>Follows &quot;file&quot;, line N: and so begins in lower case.</extracomment>
-        <translation>une virgule sans nombre avant elle.</translation>
+        <translation>une virgule non précédée d’un nombre.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number: the field is longer than %2 characters.</source>
@@ -209,7 +209,7 @@
     <message>
         <source>the number %1 is too large.</source>
         <extracomment>Follows &quot;file&quot;, line N: and so begins in lower case. %1 is the number as the file writes it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le nombre %1 est trop grand.</translation>
     </message>
     <message>
         <source>The number %1 could not be converted.</source>
@@ -219,12 +219,12 @@
     <message>
         <source>Cannot open &quot;%1&quot; for reading. %2.</source>
         <extracomment>%1 is the file's path, %2 the system's reason (a sentence without its full stop).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir « %1 » en lecture. %2.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;. %2.</source>
         <extracomment>%1 is the file's path, %2 the system's reason (a sentence without its full stop).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire « %1 ». %2.</translation>
     </message>
     <message>
         <source>Cannot read &quot;%1&quot;: it is a folder, not a file.</source>
@@ -239,12 +239,12 @@
     <message>
         <source>The file looks like a result file (three numbers on every line: x, y and y′), not a sample file of pairs x, y.</source>
         <extracomment>Follows a message about the sample file; &quot;The file&quot; is that file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ressemble à un fichier de résultats (trois nombres sur chaque ligne : x, y et y′), et non à un fichier d’échantillons formé de paires x, y.</translation>
     </message>
     <message>
         <source>The numbers look written with decimal commas: in a sample file &quot;,&quot; separates numbers and &quot;.&quot; is the decimal point.</source>
         <extracomment>Follows a message about the sample file.</extracomment>
-        <translation>Les nombres semblent écrits avec des virgules décimales : dans un fichier d’échantillons, « , » sépare les nombres et « . » est le séparateur décimal.</translation>
+        <translation>Les nombres semblent écrits avec des virgules décimales : dans un fichier d’échantillons, la virgule sépare les nombres et le point est le séparateur décimal.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not look like a text file: it holds bytes that are not text.</source>
@@ -254,7 +254,7 @@
     <message>
         <source>Cannot write &quot;%1&quot;. %2.</source>
         <extracomment>%1 is the file's path, %2 the reason (a sentence without its full stop).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire « %1 ». %2.</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;.</source>
@@ -274,12 +274,12 @@
     <message>
         <source>Cannot write &quot;%1&quot;: the folder &quot;%2&quot; cannot be written. %3.</source>
         <extracomment>%1 is the file's path, %2 its folder, %3 the system's reason (a sentence without its full stop).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire « %1 » : le dossier « %2 » n’est pas accessible en écriture. %3.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot; for writing. %2.</source>
         <extracomment>%1 is the file's path, %2 the system's reason (a sentence without its full stop).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir « %1 » en écriture. %2.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot; for writing.</source>
@@ -289,17 +289,17 @@
     <message numerus="yes">
         <source>Only %n of %1 bytes reached the disk</source>
         <extracomment>A reason, after &quot;Cannot write &quot;file&quot;.&quot;, without its full stop: %n bytes (0 or more) of the %1 bytes written reached the disk.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Seul %n octet sur %1 a été écrit sur le disque</numerusform>
+            <numerusform>Seuls %n octets sur %1 ont été écrits sur le disque</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Only %n of %1 bytes reached the disk. %2</source>
         <extracomment>As &quot;Only %n of %1 bytes reached the disk&quot;, followed by the system's reason %2 (a sentence without its full stop).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Seul %n octet sur %1 a été écrit sur le disque. %2</numerusform>
+            <numerusform>Seuls %n octets sur %1 ont été écrits sur le disque. %2</numerusform>
         </translation>
     </message>
     <message>
@@ -309,7 +309,7 @@
     <message>
         <source>The existing file &quot;%1&quot; was left as it was.</source>
         <extracomment>%1 is the name of the file that the result file was to replace.</extracomment>
-        <translation>Le fichier existant « %1 » a été laissé tel quel.</translation>
+        <translation>Le fichier existant « %1 » n’a pas été modifié.</translation>
     </message>
 </context>
 <context>
@@ -345,12 +345,12 @@
     <message>
         <source>It then shows y and y' at an abscissa typed in its window: the tabulated values on a sample, and a second-order Newton interpolation between the samples of an ascending table.</source>
         <extracomment>A paragraph of the description in software centres.</extracomment>
-        <translation>Il affiche ensuite y et y' en une abscisse saisie dans sa fenêtre : les valeurs tabulées sur un échantillon, et une interpolation de Newton du second ordre entre les échantillons d’une table croissante.</translation>
+        <translation>tabderiv affiche ensuite y et y' en une abscisse saisie dans sa fenêtre : les valeurs tabulées en un échantillon, et une interpolation de Newton du second ordre entre les échantillons d’une table croissante.</translation>
     </message>
     <message>
         <source>The sample file is a plain text list of numbers, read as pairs x, y; the result file has one line x y y' per sample. tabderiv is a small desktop program with one window.</source>
         <extracomment>A paragraph of the description in software centres.</extracomment>
-        <translation>Le fichier d’échantillons est une liste de nombres en texte brut, lus par paires x, y ; le fichier de résultats a une ligne x y y' par échantillon. tabderiv est un petit programme de bureau à une seule fenêtre.</translation>
+        <translation>Le fichier d’échantillons est une liste de nombres en texte brut, lus par paires x, y ; le fichier de résultats contient une ligne x y y' par échantillon. tabderiv est un petit programme de bureau à une seule fenêtre.</translation>
     </message>
 </context>
 </TS>
