@@ -90,7 +90,6 @@ TEST(Form1, LaysOutItsControlsInTwipsAtNinetySixDotsPerInch)
     // the box and the values read left to right all the same.
     QApplication::setLayoutDirection(Qt::RightToLeft);
     Form1 mirrored;
-    QApplication::setLayoutDirection(Qt::LeftToRight);
     for (const auto &[name, geometry, place, text] : controls) {
         const auto *control = mirrored.findChild<QWidget *>(name);
         EXPECT_EQ(control->geometry(), place) << name;
@@ -102,6 +101,7 @@ TEST(Form1, LaysOutItsControlsInTwipsAtNinetySixDotsPerInch)
     EXPECT_EQ(mirrored.childAt(150, 60), mirrored.txtx);
     EXPECT_EQ(ArgumentLabel::closingLeft(mirrored.Label1->geometry(), mirrored.txtx->geometry()),
               ArgumentLabel::closingLeft(form.Label1->geometry(), form.txtx->geometry()));
+    QApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
 TEST(Form1, TabsThroughButtonsTextBoxAndOutputFieldsStartingOnCalculate)

@@ -222,8 +222,9 @@ TEST(Translation, ShowsLongCaptionsWholeInTheFixedButtons)
                 const QString shown = button.text();
                 SCOPED_TRACE(language.toStdString() + ", " + font.family().toStdString() + ": " +
                              shown.toStdString());
-                if (language != "pseudo")
+                if (language != "pseudo") {
                     EXPECT_NE(caption, english) << "not translated";
+                }
                 // Whole: the same words, only broken onto lines; and inside the button.
                 EXPECT_EQ(QString(shown).replace('\n', ' '), caption);
                 const QFontMetrics metrics(button.font());
