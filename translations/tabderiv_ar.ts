@@ -121,7 +121,7 @@
     <message>
         <source>The derivative at sample %1 is too large for a number: the ordinates are too large for a spacing of %2.</source>
         <extracomment>%1 is the number of the sample, counted from 1; %2 is the spacing.</extracomment>
-        <translation>المشتقة عند النقطة %1 أكبر من أن يمثلها عدد: الإحداثيات الصادية كبيرة جدًّا بالنسبة إلى خطوة طولها %2.</translation>
+        <translation>المشتقة عند النقطة رقم %1 أكبر من أن يمثلها عدد: الإحداثيات الصادية كبيرة جدًّا بالنسبة إلى خطوة طولها %2.</translation>
     </message>
     <message>
         <source>Internal error: index %1 lies outside the sample table (0 to %2).</source>

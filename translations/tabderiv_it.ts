@@ -121,7 +121,7 @@
     <message>
         <source>The derivative at sample %1 is too large for a number: the ordinates are too large for a spacing of %2.</source>
         <extracomment>%1 is the number of the sample, counted from 1; %2 is the spacing.</extracomment>
-        <translation>La derivata nel nodo %1 è troppo grande per essere rappresentata: le ordinate sono troppo grandi per un passo di %2.</translation>
+        <translation>La derivata nel nodo n. %1 è troppo grande per essere rappresentata: le ordinate sono troppo grandi per un passo di %2.</translation>
     </message>
     <message>
         <source>Internal error: index %1 lies outside the sample table (0 to %2).</source>

@@ -121,7 +121,7 @@
     <message>
         <source>The derivative at sample %1 is too large for a number: the ordinates are too large for a spacing of %2.</source>
         <extracomment>%1 is the number of the sample, counted from 1; %2 is the spacing.</extracomment>
-        <translation>A derivada no ponto %1 é grande demais para ser representada: as ordenadas são grandes demais para um passo de %2.</translation>
+        <translation>A derivada no ponto nº %1 é grande demais para ser representada: as ordenadas são grandes demais para um passo de %2.</translation>
     </message>
     <message>
         <source>Internal error: index %1 lies outside the sample table (0 to %2).</source>
