@@ -342,7 +342,7 @@
     <message>
         <source>It then shows y and y' at an abscissa typed in its window: the tabulated values on a sample, and a second-order Newton interpolation between the samples of an ascending table.</source>
         <extracomment>A paragraph of the description in software centres.</extracomment>
-        <translation>随后，它在窗口中输入的横坐标处显示 y 和 y'：在节点上显示表中的值，在升序表的节点之间显示二阶牛顿插值的结果。</translation>
+        <translation>随后，对于在窗口中输入的横坐标，它显示该处的 y 和 y'：在节点上显示表中的值，在升序表的节点之间显示二阶牛顿插值的结果。</translation>
     </message>
     <message>
         <source>The sample file is a plain text list of numbers, read as pairs x, y; the result file has one line x y y' per sample. tabderiv is a small desktop program with one window.</source>

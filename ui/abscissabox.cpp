@@ -19,5 +19,9 @@ QRect AbscissaBox::characterRect(int offset) const
 void AbscissaBox::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
-    setCursorPosition(0);
+    // The box's own context menu and a switch to another window take the focus only for a
+    // while: the selection and the cursor stay where the person left them, for the menu's Cut,
+    // Copy and Paste and for typing on when they come back.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+        setCursorPosition(0);
 }

@@ -2,9 +2,9 @@
 
 #include <QLineEdit>
 
-// The box in which the abscissa x is typed. When it loses the focus it shows its text from the
-// start, so that a long "-0.0001" keeps its sign in view. It tells a screen reader where each
-// character stands as drawn, scrolled or not.
+// The box in which the abscissa x is typed. When the focus moves on to another control it shows
+// its text from the start, so that a long "-0.0001" keeps its sign in view. It tells a screen
+// reader where each character stands as drawn, scrolled or not.
 class AbscissaBox : public QLineEdit
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "announcer.h"
 
+#include <QApplication>
 #include <utility>
 
 Announcer::Announcer(QWidget *parent) : QLabel(parent)
@@ -32,6 +33,13 @@ void Announcer::say()
 {
     if (m_held.isEmpty())
         return;
+    // A reader speaking over an open message box would be cut off by it or talk over it: the
+    // sentence waits until the box is closed and the window is active again, or, where no
+    // window manager activates it, until the next try finds no box open.
+    if (QApplication::activeModalWidget()) {
+        m_timer.start(4 * delay);
+        return;
+    }
     setText(std::exchange(m_held, {}));
     hide();
     show();

@@ -7,8 +7,9 @@
 // label that a reader speaks as a notification. A reader speaks it only once it has seen the
 // window active again after the file dialogs and said where the focus is; said before, it is
 // lost. So a sentence is held until a little after the window system activates the window, or,
-// where that never happens (no window manager), a little longer after it was given. A held
-// sentence belongs to its calculation: drop() forgets it when another one starts.
+// where that never happens (no window manager), a little longer after it was given; never while
+// a message box or dialog of the program is open. A held sentence belongs to its calculation:
+// drop() forgets it when another one starts.
 class Announcer : public QLabel
 {
     Q_OBJECT

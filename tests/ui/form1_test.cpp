@@ -1,14 +1,18 @@
 #include "support/fakes.h"
 #include "support/tables.h"
 #include "ui/abscissabox.h"
+#include "ui/announcer.h"
 #include "ui/argumentlabel.h"
 #include "ui/form1.h"
 #include "ui/outputfield.h"
 #include "ui/qtfiledialog.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -167,6 +171,31 @@ TEST(Form1, NeverTellsTheResultsOfACalculationThatAnotherHasReplaced)
     ASSERT_EQ(window.reports.size(), 1U); // no value at 12
     QTest::qWait(2500);
     EXPECT_EQ(announcer->text().toStdString(), "");
+}
+
+TEST(Form1, TellsTheResultsOnlyAfterANoteBoxIsClosed)
+{
+    // The note about "2.5x" stays open four times as long as a result ever waits; a reader
+    // must not speak over it, and must speak once it is closed. No window manager here.
+    Files files;
+    ScriptedWindow window({files.write("samples.txt", squares), files.path("result.txt")});
+    Form1 &form = *window.form;
+    auto *announcer = form.findChild<QLabel *>("announcer");
+    QString toldWhileOpen = "(the box was not shown)";
+    form.setReport([&](QMessageBox::Icon icon, const QString &text) {
+        QMessageBox box(icon, "Form1", text, QMessageBox::Ok, &form);
+        QTimer::singleShot(8 * Announcer::delay, &box, [&] {
+            toldWhileOpen = announcer->text();
+            box.accept();
+        });
+        box.exec();
+    });
+    form.txtx->setText("2.5x");
+    form.cmdcalculate->click();
+    EXPECT_EQ(toldWhileOpen.toStdString(), "");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return announcer->text() == "At x = 2.5: derivative 5.0000, value 6.2500"; },
+        8 * Announcer::delay));
 }
 
 TEST(Form1, NamesEveryControlForScreenReadersAndInTooltips)
@@ -696,3 +725,71 @@ TEST(ReplaceQuestion, NamesTheSampleFileUnderAnyPath)
 }
 
 } // namespace
+
+TEST(AbscissaBox, EditsTheSelectionFromItsContextMenu)
+{
+    // The menu takes the focus from the box while it is open; Cut, Copy and Paste must still
+    // work on what was selected.
+    const struct
+    {
+        const char *action;
+        QString clipboardBefore;
+        QString box;
+        QString clipboardAfter;
+    } rows[] = {
+        {"Paste", "3.5", "3.5", "3.5"},
+        {"Cut", "", "", "2.2"},
+        {"Copy", "", "2.2", "2.2"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.action);
+        Form1 form;
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        form.txtx->setFocus();
+        form.txtx->selectAll();
+        QApplication::clipboard()->setText(row.clipboardBefore);
+        bool triggered = false;
+        QTimer::singleShot(100, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            for (QAction *action : menu ? menu->actions() : QList<QAction *> {}) {
+                if (action->text().section('\t', 0, 0).remove('&') == row.action) {
+                    triggered = true;
+                    action->trigger();
+                }
+            }
+            if (QWidget *popup = QApplication::activePopupWidget())
+                popup->close();
+        });
+        QContextMenuEvent request(QContextMenuEvent::Mouse, form.txtx->rect().center(),
+                                  form.txtx->mapToGlobal(form.txtx->rect().center()));
+        QApplication::sendEvent(form.txtx, &request); // the menu pops up and returns
+        EXPECT_TRUE(QTest::qWaitFor([&] { return triggered; }, 2000));
+        EXPECT_EQ(form.txtx->text(), row.box);
+        EXPECT_EQ(QApplication::clipboard()->text(), row.clipboardAfter);
+    }
+}
+
+TEST(AbscissaBox, ShowsTheStartOfItsTextOnlyWhenTheFocusMovesOn)
+{
+    const struct
+    {
+        Qt::FocusReason reason;
+        int cursor;
+        QString selected;
+    } rows[] = {
+        {Qt::TabFocusReason, 0, ""},
+        {Qt::MouseFocusReason, 0, ""},
+        {Qt::PopupFocusReason, 7, "0001"}, // its own context menu
+        {Qt::ActiveWindowFocusReason, 7, "0001"}, // another window, and back
+    };
+    for (const auto &[reason, cursor, selected] : rows) {
+        SCOPED_TRACE(reason);
+        AbscissaBox box("-0.0001");
+        box.setSelection(3, 4);
+        QFocusEvent out(QEvent::FocusOut, reason);
+        QApplication::sendEvent(&box, &out);
+        EXPECT_EQ(box.cursorPosition(), cursor);
+        EXPECT_EQ(box.selectedText(), selected);
+    }
+}
