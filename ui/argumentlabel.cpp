@@ -24,6 +24,7 @@ void ArgumentLabel::paintEvent(QPaintEvent *event)
         return;
     }
     QPainter painter(this);
+    painter.setLayoutDirection(layoutDirection()); // a painter takes the application's
     painter.setPen(palette().color(foregroundRole()));
     const QRect area = contentsRect();
     const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;

@@ -92,6 +92,7 @@ TEST(Form1, LaysOutItsControlsInTwipsAtNinetySixDotsPerInch)
 
     // In a language written right to left (Arabic) the window reads from the right; the formula,
     // the box and the values read left to right all the same.
+    const QImage formula = form.Label1->grab().toImage();
     QApplication::setLayoutDirection(Qt::RightToLeft);
     Form1 mirrored;
     for (const auto &[name, geometry, place, text] : controls) {
@@ -105,6 +106,8 @@ TEST(Form1, LaysOutItsControlsInTwipsAtNinetySixDotsPerInch)
     EXPECT_EQ(mirrored.childAt(150, 60), mirrored.txtx);
     EXPECT_EQ(ArgumentLabel::closingLeft(mirrored.Label1->geometry(), mirrored.txtx->geometry()),
               ArgumentLabel::closingLeft(form.Label1->geometry(), form.txtx->geometry()));
+    // The formula is drawn as left to right, "y'(" left of the box and ") = " right of it.
+    EXPECT_EQ(mirrored.Label1->grab().toImage(), formula);
     QApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
