@@ -17,13 +17,19 @@ struct Place
     int left, top, width, height; // twips
     // The control this one lies on, and keeps its place on when mirrored; none when null.
     const char *on = nullptr;
+    // How much further right a label goes when mirrored: left to right its text ends in a blank
+    // before its field, right to left it begins at the field, and stands off it by that blank.
+    int blank = 0;
 };
 
 constexpr Place places[] = {
-    {"cmdcalculate", 0, 0, 1335, 615},         {"cmdquit", 1440, 0, 1335, 615},
-    {"Label1", 120, 780, 1575, 255},           {"txtx", 435, 720, 775, 390, "Label1"},
-    {"lbloutputyprime", 1680, 720, 1215, 375}, {"lbloutputy", 1680, 1320, 1215, 375},
-    {"Label2", 840, 1320, 800, 255},
+    {"cmdcalculate", 0, 0, 1335, 615},
+    {"cmdquit", 1440, 0, 1335, 615},
+    {"Label1", 120, 780, 1575, 255, nullptr, 90},
+    {"txtx", 435, 720, 775, 390, "Label1"},
+    {"lbloutputyprime", 1680, 720, 1215, 375},
+    {"lbloutputy", 1680, 1320, 1215, 375},
+    {"Label2", 840, 1320, 800, 255, nullptr, 90},
 };
 constexpr int clientWidth = 3000;
 constexpr int clientHeight = 1860;
@@ -56,13 +62,13 @@ QRect geometry(const char *name, int dpi, Qt::LayoutDirection direction)
     QRect shown = pixels(*place, dpi);
     if (direction != Qt::RightToLeft)
         return shown;
-    const QRect client({}, clientSize(dpi));
-    if (!place->on)
-        return QStyle::visualRect(direction, client, shown);
-    // Where the control it lies on goes, at the same distance from that control's left edge.
-    const QRect under = pixels(*find(place->on), dpi);
-    shown.translate(QStyle::visualRect(direction, client, under).left() - under.left(), 0);
-    return shown;
+    if (place->on) {
+        // Where the control it lies on goes, at the same distance from that control's left edge.
+        const QRect under = pixels(*find(place->on), dpi);
+        return shown.translated(geometry(place->on, dpi, direction).left() - under.left(), 0);
+    }
+    return QStyle::visualRect(direction, QRect({}, clientSize(dpi)), shown)
+        .translated(pixels(place->blank, dpi), 0);
 }
 
 QSize clientSize(int dpi)

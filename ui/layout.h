@@ -12,7 +12,8 @@ namespace layout {
 
 // The place of the named control in the client area; an empty rectangle for another name.
 // Right to left the places are mirrored, so that the window reads from the right: the buttons
-// and the order of label and field; the box moves with the label whose blanks it covers.
+// and the order of label and field, a label a blank further off its field, as its text begins
+// there; the box moves with the label whose blanks it covers.
 QRect geometry(const char *name, int dpi, Qt::LayoutDirection direction = Qt::LeftToRight);
 // The size of the client area.
 QSize clientSize(int dpi);

@@ -54,8 +54,9 @@ TEST(Form1, LaysOutItsControlsInTwipsAtNinetySixDotsPerInch)
 {
     Form1 form;
     ASSERT_EQ(form.logicalDpiX(), 96) << "the pixels below assume 96 DPI";
-    // twips * 96 / 1440, rounded; right to left, mirrored in the 200 pixels of the window, with
-    // the box on the blanks of Label1 where it was
+    // twips * 96 / 1440, rounded; right to left, mirrored in the 200 pixels of the window, the
+    // labels 6 pixels (90 twips, a blank) further off their fields, the box on the blanks of
+    // Label1 where it was
     const struct
     {
         const char *name;
@@ -65,11 +66,11 @@ TEST(Form1, LaysOutItsControlsInTwipsAtNinetySixDotsPerInch)
     } controls[] = {
         {"cmdcalculate", {0, 0, 89, 41}, {111, 0, 89, 41}, "Calculate"},
         {"cmdquit", {96, 0, 89, 41}, {15, 0, 89, 41}, "Quit"},
-        {"Label1", {8, 52, 105, 17}, {87, 52, 105, 17}, "y'(         ) = "},
-        {"txtx", {29, 48, 52, 26}, {108, 48, 52, 26}, "2.2"},
+        {"Label1", {8, 52, 105, 17}, {93, 52, 105, 17}, "y'(         ) = "},
+        {"txtx", {29, 48, 52, 26}, {114, 48, 52, 26}, "2.2"},
         {"lbloutputyprime", {112, 48, 81, 25}, {7, 48, 81, 25}, ""},
         {"lbloutputy", {112, 88, 81, 25}, {7, 88, 81, 25}, ""},
-        {"Label2", {56, 88, 53, 17}, {91, 88, 53, 17}, "y(x) = "},
+        {"Label2", {56, 88, 53, 17}, {97, 88, 53, 17}, "y(x) = "},
     };
     for (const auto &[name, geometry, mirrored, text] : controls) {
         const auto *control = form.findChild<QWidget *>(name);
