@@ -436,6 +436,36 @@ TEST(Form1, WrapsALongPathInsideAMessageBoxNoWiderThanTheScreen)
     EXPECT_LE(boxWidth, form.screen()->availableGeometry().width());
 }
 
+TEST(Form1, ShowsAFilesTextInAMessageBoxAsTheFileHoldsIt)
+{
+    // Drawn as rich text, the field would be a bold "1", and a screen reader would say "1".
+    Files files;
+    Form1 form(std::make_unique<ScriptedDialog>(
+        std::vector<std::optional<std::string>> {files.write("html.txt", "<b>1</b>,0\n")}));
+    form.show();
+    Qt::TextFormat format = Qt::AutoText;
+    QString heard;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            format = box->textFormat();
+            auto *label = box->findChild<QLabel *>("qt_msgbox_label");
+            if (QAccessibleInterface *text = QAccessible::queryAccessibleInterface(label))
+                heard = text->text(QAccessible::Name);
+            box->accept();
+        }
+    });
+    driver.start(50);
+    QTimer::singleShot(10000, [] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    form.cmdcalculate->click();
+    EXPECT_EQ(format, Qt::PlainText);
+    // A "/" may wrap, after an invisible zero-width space.
+    EXPECT_EQ(heard, "\"html.txt\", line 1: \"<b>1</\u200bb>\" is not a number.");
+}
+
 // Answers the modal windows that open while an action runs, one step for each window as it is
 // shown (a window shown again, or active again after a message box over it, takes the next
 // step). Each step gets the window. A watchdog closes whatever is still open after 20 s, so a
@@ -524,7 +554,8 @@ ModalDriver::Step typeInto(Typing &seen, const std::string &typed)
     };
 }
 
-// Records the message box's text, and whether No is its default, and presses its button.
+// Records the message box's text, whether No is its default and whether it is shown as
+// something else than plain text, and presses its button.
 ModalDriver::Step answer(std::string &text, QMessageBox::StandardButton button)
 {
     return [&text, button](QWidget *modal) {
@@ -533,6 +564,8 @@ ModalDriver::Step answer(std::string &text, QMessageBox::StandardButton button)
         text = box->text().toStdString();
         if (box->defaultButton() == box->button(QMessageBox::No))
             text += " [No]";
+        if (box->textFormat() != Qt::PlainText)
+            text += " [not plain text]";
         QTimer::singleShot(0, box->button(button), &QAbstractButton::click);
     };
 }
@@ -650,6 +683,7 @@ TEST(ReplaceQuestion, NamesTheSampleFileUnderAnyPath)
     ASSERT_TRUE(QFile::link(samples, link));
     const QString hard = QString::fromStdString(files.path("hard.txt"));
     ASSERT_EQ(::link(qPrintable(samples), qPrintable(hard)), 0);
+    const QString reversing = QString::fromStdString(files.write("\u202etxt.exe", squares));
     const QString sampleQuestion =
         "\"%1\" is the sample file just read. Replace its samples with the results?";
     const struct
@@ -669,6 +703,9 @@ TEST(ReplaceQuestion, NamesTheSampleFileUnderAnyPath)
         // a copy is another file
         {other, samples, "other.txt already exists.\nDo you want to replace it?"},
         {samples, "", "samples.txt already exists.\nDo you want to replace it?"},
+        // a name that would reorder the question is written out as messages write it
+        {reversing, reversing, sampleQuestion.arg("\\u202Etxt.exe")},
+        {reversing, "", "\\u202Etxt.exe already exists.\nDo you want to replace it?"},
     };
     for (const auto &[target, sampleFile, question] : cases)
         EXPECT_EQ(replaceQuestion(target, sampleFile), question) << target.toStdString();
