@@ -463,7 +463,7 @@ TEST(Form1, ShowsAFilesTextInAMessageBoxAsTheFileHoldsIt)
     form.cmdcalculate->click();
     EXPECT_EQ(format, Qt::PlainText);
     // A "/" may wrap, after an invisible zero-width space.
-    EXPECT_EQ(heard, "\"html.txt\", line 1: \"<b>1</\u200bb>\" is not a number.");
+    EXPECT_EQ(heard.toStdString(), "\"html.txt\", line 1: \"<b>1</\u200bb>\" is not a number.");
 }
 
 // Answers the modal windows that open while an action runs, one step for each window as it is
