@@ -164,34 +164,20 @@ TEST(TextInput, RefusesToOpenWhatIsNotAReadableFile)
             << path;
 }
 
-// Sets a locale for the whole process, as QCoreApplication does from the environment, until
-// the end of the scope.
-class ProcessLocale
-{
-public:
-    explicit ProcessLocale(const char *name)
-        : m_before(std::setlocale(LC_ALL, nullptr)), m_set(std::setlocale(LC_ALL, name))
-    { }
-    ~ProcessLocale() { std::setlocale(LC_ALL, m_before.c_str()); }
-    bool set() const { return m_set; }
-
-private:
-    std::string m_before;
-    bool m_set;
-};
-
 TEST(TextInput, GivesTheSystemsReasonInTheUsersLanguageAsTheSystemWritesIt)
 {
-    // A German noun keeps its capital: the reason is a sentence of its own.
+    // A German noun keeps its capital: the reason is a sentence of its own. QCoreApplication
+    // sets the locale so.
     Files files;
     const std::string path = files.path("fehlt.txt");
-    const ProcessLocale german("de_DE.UTF-8");
-    if (!german.set())
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
         GTEST_SKIP() << "the locale de_DE.UTF-8 is not generated (locales, locale-gen)";
     EXPECT_THAT(
         [&] { TextInput in(path); },
         ThrowsMessage<Error>(testing::StrEq(
             "Cannot open \"" + path + "\" for reading. Datei oder Verzeichnis nicht gefunden.")));
+    std::setlocale(LC_ALL, before.c_str());
 }
 
 TEST(Quoted, KeepsMessagesShortPrintableAndWholeCharacters)
