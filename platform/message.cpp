@@ -87,6 +87,16 @@ std::string escaped(std::string_view text, std::size_t characters)
     return shown;
 }
 
+// Sentences are separated by a blank, but for one that ends in a full-width stop (。！？):
+// Chinese and Japanese put none after it.
+bool endsWithFullWidthStop(std::string_view text)
+{
+    for (const std::string_view stop : {"\u3002", "\uFF01", "\uFF1F"})
+        if (text.ends_with(stop))
+            return true;
+    return false;
+}
+
 } // namespace
 
 std::string quoted(std::string_view text)
@@ -134,7 +144,7 @@ std::string Message::render(const Translate &translate, std::string_view decimal
     };
     std::string text;
     for (const Sentence &sentence : m_sentences) {
-        if (!text.empty())
+        if (!text.empty() && !endsWithFullWidthStop(text))
             text += ' ';
         // One pass from left to right: what an argument holds is never read as a placeholder.
         const std::string pattern = translate(sentence.text, sentence.count);

@@ -1,3 +1,4 @@
+#include "platform/catalogue.h"
 #include "platform/error.h"
 #include "platform/message.h"
 #include "platform/textinput.h"
@@ -6,6 +7,7 @@
 #include <clocale>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <optional>
 
 using platform::Error;
 using platform::TextInput;
@@ -178,6 +180,33 @@ TEST(TextInput, GivesTheSystemsReasonInTheUsersLanguageAsTheSystemWritesIt)
         ThrowsMessage<Error>(testing::StrEq(
             "Cannot open \"" + path + "\" for reading. Datei oder Verzeichnis nicht gefunden.")));
     std::setlocale(LC_ALL, before.c_str());
+}
+
+TEST(Message, SeparatesSentencesWithABlankButAfterAFullWidthStop)
+{
+    const platform::Message message =
+        platform::Message(texts::noFileWritten)
+            .then(platform::Message(texts::existingFileKept, {platform::Message::Name {"r.txt"}}));
+    const struct
+    {
+        const char *first;
+        const char *second;
+        std::string shown;
+    } languages[] = {
+        {"No file was written.", "The existing file \"%1\" was left as it was.",
+         "No file was written. The existing file \"r.txt\" was left as it was."},
+        {"ファイルは書き込まれませんでした。", "既存のファイル「%1」はそのままです。",
+         "ファイルは書き込まれませんでした。既存のファイル「r.txt」はそのままです。"},
+        {"没有写入任何文件！", "现有文件“%1”保持不变。",
+         "没有写入任何文件！现有文件“r.txt”保持不变。"},
+        {"لم يُكتب أي ملف.", "«%1»", "لم يُكتب أي ملف. «r.txt»"},
+    };
+    for (const auto &[first, second, shown] : languages) {
+        const auto translate = [&](const char *english, std::optional<long long>) {
+            return std::string(english == texts::noFileWritten ? first : second);
+        };
+        EXPECT_EQ(message.render(translate, "."), shown);
+    }
 }
 
 TEST(Quoted, KeepsMessagesShortPrintableAndWholeCharacters)

@@ -86,7 +86,7 @@ TEST(Translation, SpeaksGermanInAGermanLocale)
     EXPECT_EQ(form.lbloutputyprime->text(), "5,0000");
     auto *announcer = form.findChild<QLabel *>("announcer");
     EXPECT_TRUE(QTest::qWaitFor([&] { return !announcer->text().isEmpty(); }, 3000));
-    EXPECT_EQ(announcer->text(), "Bei x = 2,5: Ableitung 5,0000, Wert 6,2500");
+    EXPECT_EQ(announcer->text(), "Bei x = 2,5: Ableitung 5,0000; Wert 6,2500");
     form.txtx->setText("12");
     form.cmdcalculate->click();
     form.cmdcalculate->click();
