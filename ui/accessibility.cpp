@@ -8,6 +8,7 @@
 
 #include <QAccessibleWidget>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <algorithm>
 
 namespace {
@@ -251,7 +252,8 @@ class QtTextControlInterface : public QAccessibleInterface,
                                public QAccessibleEditableTextInterface
 {
 public:
-    // Wraps qts, Qt's own interface of the control, which the cache keeps and deletes.
+    // Wraps qts, Qt's own interface of the control, which Qt's cache holds until the control
+    // goes.
     explicit QtTextControlInterface(QAccessibleInterface *qts) : m_qts(qts) { }
 
     // QAccessibleInterface: Qt's.
@@ -417,9 +419,11 @@ QAccessibleInterface *wrapQts(QObject *control)
     static QObject *standingAside = nullptr;
     if (control == standingAside)
         return nullptr;
-    standingAside = control;
-    QAccessibleInterface *qts = QAccessible::queryAccessibleInterface(control);
-    standingAside = nullptr;
+    QAccessibleInterface *qts = nullptr;
+    {
+        const QScopedValueRollback asideFor(standingAside, control);
+        qts = QAccessible::queryAccessibleInterface(control);
+    }
     if (!qts)
         return nullptr;
     // Qt's interface goes with the control.
