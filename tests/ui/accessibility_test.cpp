@@ -305,7 +305,7 @@ TEST(Accessibility, GivesItsOwnInterfacesToTheWindowsOwnControlsAlone)
                   0, QAccessible::WordBoundary, &start, &end),
               QString());
     EXPECT_EQ(std::pair(start, end), std::pair(-1, -1));
-    // The file dialog's name field keeps Qt's interface: its attributes are not one run over
+    // The file dialog's name field keeps Qt's attributes: they are not one run over
     // the whole text, as the box's are.
     QFileDialog dialog;
     dialog.setOption(QFileDialog::DontUseNativeDialog);
