@@ -2,56 +2,66 @@
 
 #include "platform/textinput.h"
 
+#include <array>
 #include <cmath>
+#include <string>
 
 namespace calc {
 
 namespace {
 
 using Count = Message::Count;
+using Name = Message::Name;
 using Number = Message::Number;
-using Plain = Message::Plain;
+using Quote = Message::Quote;
 
-// Reads the samples of the open file into the table and checks them.
+// Reads the samples of the open file into the table and checks them. The messages name an
+// abscissa as the file writes it, and the numbers the program found as it writes numbers.
 void readSamples(platform::TextInput &file, Slots &x, Slots &y, int &length, double &step)
 {
-    std::array<int, slotCount> lines {}; // the line of each abscissa, for the messages
+    // The line of each abscissa, and its text, for the messages.
+    std::array<int, slotCount> lines {};
+    std::array<std::string, slotCount> written;
+    const auto abscissa = [&](int i) {
+        return Quote {written[static_cast<std::size_t>(i)]};
+    };
     length = 0;
     while (!file.atEnd()) {
-        const double abscissa = file.readNumber();
+        const double value = file.readNumber();
         if (length == slotCount)
             throw Error(Message(texts::tooManySamples,
-                                {Plain {file.name()}, Count {file.line()}, Count {slotCount}}));
-        x[length] = abscissa;
-        lines[length] = file.line();
+                                {Name {file.name()}, Count {file.line()}, Count {slotCount}}));
+        x[length] = value;
+        lines[static_cast<std::size_t>(length)] = file.line();
+        written[static_cast<std::size_t>(length)] = file.field();
         if (file.atEnd())
             throw Error(Message(texts::noOrdinate,
-                                {Plain {file.name()}, Count {file.line()}, Number {abscissa}}));
+                                {Name {file.name()}, Count {file.line()}, abscissa(length)}));
         y[length] = file.readNumber();
         length += 1;
     }
 
     if (length == 0)
-        throw Error(Message(texts::noSamples, {Plain {file.name()}}));
+        throw Error(Message(texts::noSamples, {Name {file.name()}}));
     if (length == 1)
-        throw Error(Message(texts::oneSample, {Plain {file.name()}, Count {fewestSamples}}));
+        throw Error(Message(texts::oneSample, {Name {file.name()}, Count {fewestSamples}}));
     if (length < fewestSamples)
-        throw Error(Message(texts::fewSamples,
-                            {Plain {file.name()}, Count {length}, Count {fewestSamples}}));
+        throw Error(Message(texts::fewSamples, Message::Plural {length},
+                            {Name {file.name()}, Count {fewestSamples}}));
 
     step = (x[length - 1] - x[0]) / (length - 1);
 
     if (step == 0)
-        throw Error(Message(texts::sameEnds, {Plain {file.name()}, Number {x[0]}}));
+        throw Error(Message(texts::sameEnds, {Name {file.name()}, abscissa(0)}));
     if (!std::isfinite(step))
-        throw Error(Message(texts::tooFarApart,
-                            {Plain {file.name()}, Number {x[0]}, Number {x[length - 1]}}));
+        throw Error(
+            Message(texts::tooFarApart, {Name {file.name()}, abscissa(0), abscissa(length - 1)}));
     for (int i = 1; i < length; ++i) {
         const double distance = x[i] - x[i - 1];
         if (!(std::fabs(distance - step) <= spacingTolerance * std::fabs(step)))
             throw Error(Message(texts::unequalSpacing,
-                                {Plain {file.name()}, Count {lines[static_cast<std::size_t>(i)]},
-                                 Number {x[i]}, Number {distance}, Number {step}}));
+                                {Name {file.name()}, Count {lines[static_cast<std::size_t>(i)]},
+                                 abscissa(i), Number {distance}, Number {step}}));
     }
 }
 

@@ -9,7 +9,9 @@ AppStream metainfo (context "metainfo", the summary and description of debian/co
                                       new texts unfinished, texts gone removed; with a language
                                       code (it, pt_BR), starts that language's file first
   translations.py check               fails when a .ts file and the texts differ, when an entry
-                                      is unfinished, or when its placeholders differ
+                                      is unfinished, or when its placeholders differ; when a text
+                                      with a placeholder has no note for translators; and when
+                                      the code translates a text that is not in the catalogue
   translations.py desktop IN OUT TS…  the desktop entry with its translations
   translations.py metainfo IN OUT TS… the metainfo with its translations
 """
@@ -154,6 +156,78 @@ def placeholders(text):
     return sorted(re.findall(r"%[1-9]", text))
 
 
+# Where the program's code lies, and the one file that may mark texts for translation.
+SOURCES = ["calc", "platform", "ui"]
+CATALOGUE = "platform/catalogue.h"
+# A string literal, or one wrapped in a Qt type.
+LITERAL = r'(?:(?:u8|u|U|L)?R?"|Q(?:StringLiteral|Latin1String(?:View)?|String(?:::fromUtf8|::fromLatin1)?|ByteArray)\s*\(\s*(?:u8|u)?")'
+# Marks and calls that would give a translator a text outside the catalogue.
+OUTSIDE_CATALOGUE = [
+    (re.compile(r"\bQT_(?:TRANSLATE(?:_N)?_NOOP3?|TR(?:_N)?_NOOP|TRID(?:_N)?_NOOP)\s*\("),
+     "marks a text for translation outside " + CATALOGUE),
+    (re.compile(r"\b(?:tr|qsTr|qtTrId|trUtf8)\s*\("),
+     "translates with tr(): the program's texts are in " + CATALOGUE),
+    (re.compile(r"(?:\btranslation::)?\btext\s*\(\s*" + LITERAL),
+     "gives translation::text a literal: the program's texts are in " + CATALOGUE),
+]
+# translate(context, text, ...): a literal text only in one of Qt's own contexts (a Qt class,
+# such as "QFileDialog"), whose texts Qt's translations hold.
+TRANSLATE = re.compile(r"\btranslate\s*\(\s*([^,()]+?)\s*,\s*(" + LITERAL + ")")
+
+
+def without_comments(code):
+    """C++ code with its comments blanked out (line breaks kept), string literals kept."""
+    pattern = re.compile(r'//[^\n]*|/\*.*?\*/|"(?:\\.|[^"\\\n])*"|\'(?:\\.|[^\'\\\n])*\'', re.S)
+
+    def blanked(match):
+        text = match.group(0)
+        return text if text[0] in "\"'" else re.sub(r"[^\n]", " ", text)
+    return pattern.sub(blanked, code)
+
+
+def declared(code, position):
+    """True when the name at position is declared there rather than called (QString text("")):
+    a type stands before it."""
+    before = re.search(r"([\w>&*]+)\s*$", code[:position])
+    return bool(before) and before.group(1) not in ("return", "co_return", "throw", "case")
+
+
+def code_faults():
+    """Where the code translates a text no translator sees: texts marked or given to a
+    translation outside the catalogue."""
+    faults = []
+    for folder in SOURCES:
+        for directory, _, names in sorted(os.walk(os.path.join(TOP, folder))):
+            for file_name in sorted(names):
+                if not file_name.endswith((".h", ".cpp")):
+                    continue
+                path = os.path.join(directory, file_name)
+                name = os.path.relpath(path, TOP)
+                code = without_comments(open(path, encoding="utf-8").read())
+                found = []
+                for rule, fault in OUTSIDE_CATALOGUE:
+                    if name == CATALOGUE and rule is OUTSIDE_CATALOGUE[0][0]:
+                        continue
+                    found += [(match.start(), fault) for match in rule.finditer(code)
+                              if not declared(code, match.start())]
+                for match in TRANSLATE.finditer(code):
+                    if not re.fullmatch(r'"Q[A-Za-z]+"', match.group(1)):
+                        found.append((match.start(),
+                                      "translates a literal: the program's texts are in "
+                                      + CATALOGUE))
+                for position, fault in sorted(found):
+                    line = code.count("\n", 0, position) + 1
+                    faults.append(f"{name}:{line}: {fault}")
+    return faults
+
+
+def note_faults(texts):
+    """Texts with a placeholder whose meaning no note tells the translator."""
+    return [f"{CATALOGUE}: {source!r} has a placeholder but no note (//:) saying what it stands for"
+            for context, source, note, numerus in texts
+            if context == "tabderiv" and (placeholders(source) or numerus) and not note]
+
+
 def update(new_language=None):
     texts = all_texts()
     if new_language:
@@ -169,7 +243,7 @@ def update(new_language=None):
 def check():
     texts = all_texts()
     wanted = {(context, source) for context, source, _, _ in texts}
-    faults = []
+    faults = code_faults() + note_faults(texts)
     for path in ts_files():
         name = os.path.relpath(path, TOP)
         language, entries = read_ts(path)

@@ -24,10 +24,9 @@ private:
     std::shared_ptr<const Message> m_message; // shared, so that copying an Error never throws
 };
 
-// The system's words for an error number, to follow a colon or stand in brackets: "no space
-// left on device". Every message writes the system's reasons so.
+// The system's words for an error number, as the system writes them in the user's language
+// ("No space left on device", "Auf dem Gerät ist kein Speicherplatz mehr verfügbar"): every
+// message gives them as a sentence of their own, after the program's.
 std::string systemReason(int error);
-// The same for a reason the system or a library gave as a sentence ("No space left on device").
-std::string asReason(std::string words);
 
 } // namespace platform

@@ -70,7 +70,7 @@ bool decimalComma(std::string_view field)
 Message likelyCause(std::string_view head, bool cut, const std::string &name, int fewestLines)
 {
     if (!isText(head, cut))
-        return Message(texts::notText, {Message::Plain {name}});
+        return Message(texts::notText, {Message::Name {name}});
     if (cut) // the last line may go on past the block
         head = head.substr(0, head.find_last_of(syntax::lineBreaks) + 1);
 

@@ -36,33 +36,50 @@ std::size_t utf8Length(std::string_view text, std::size_t i)
 
 namespace {
 
-// The length of the character at text[i] when it is valid UTF-8 and printable; 0 otherwise.
-std::size_t printableCharacter(std::string_view text, std::size_t i)
+// The code point of the valid UTF-8 character of the given length at text[i].
+char32_t codePoint(std::string_view text, std::size_t i, std::size_t length)
 {
-    const std::size_t length = utf8Length(text, i);
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const bool control = lead < 0x20 || lead == 0x7f ||
-        (lead == 0xc2 && length == 2 && static_cast<unsigned char>(text[i + 1]) < 0xa0);
-    return control ? 0 : length;
+    constexpr unsigned char leadBits[] = {0, 0x7f, 0x1f, 0x0f, 0x07};
+    char32_t code = static_cast<unsigned char>(text[i]) & leadBits[length];
+    for (std::size_t k = 1; k < length; ++k)
+        code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3f);
+    return code;
 }
 
-} // namespace
+// True for the invisible characters that change how the text around them is drawn: the marks,
+// embeddings, overrides and isolates of the writing direction, the line and paragraph
+// separators, the zero-width no-break space (a byte-order mark) and the soft hyphen.
+bool reshapes(char32_t code)
+{
+    return code == 0x200e || code == 0x200f || (code >= 0x202a && code <= 0x202e) ||
+        (code >= 0x2066 && code <= 0x2069) || code == 0x2028 || code == 0x2029 || code == 0xfeff ||
+        code == 0x00ad;
+}
 
-std::string quoted(std::string_view text)
+// The text as a message writes it, cut after the given number of characters with "...".
+std::string escaped(std::string_view text, std::size_t characters)
 {
     constexpr std::string_view hex = "0123456789ABCDEF";
     std::string shown;
-    std::size_t characters = 0;
     std::size_t i = 0;
-    for (; i < text.size() && characters < Message::quotedCharacters; ++characters) {
-        if (const std::size_t length = printableCharacter(text, i)) {
-            shown.append(text.substr(i, length));
+    for (std::size_t count = 0; i < text.size() && count < characters; ++count) {
+        const std::size_t length = utf8Length(text, i);
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const bool control = lead < 0x20 || lead == 0x7f ||
+            (lead == 0xc2 && length == 2 && static_cast<unsigned char>(text[i + 1]) < 0xa0);
+        if (length == 0 || control) {
+            shown += "\\x";
+            shown += hex[lead >> 4];
+            shown += hex[lead & 0xf];
+            ++i;
+        } else if (const char32_t code = codePoint(text, i, length); reshapes(code)) {
+            shown += "\\u";
+            for (int shift = 12; shift >= 0; shift -= 4)
+                shown += hex[(code >> shift) & 0xf];
             i += length;
         } else {
-            const auto byte = static_cast<unsigned char>(text[i++]);
-            shown += "\\x";
-            shown += hex[byte >> 4];
-            shown += hex[byte & 0xf];
+            shown.append(text.substr(i, length));
+            i += length;
         }
     }
     if (i < text.size())
@@ -70,8 +87,34 @@ std::string quoted(std::string_view text)
     return shown;
 }
 
+// Sentences are separated by a blank, but for one that ends in a full-width stop (。！？):
+// Chinese and Japanese put none after it.
+bool endsWithFullWidthStop(std::string_view text)
+{
+    for (const std::string_view stop : {"\u3002", "\uFF01", "\uFF1F"})
+        if (text.ends_with(stop))
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::string quoted(std::string_view text)
+{
+    return escaped(text, Message::quotedCharacters);
+}
+
+std::string named(std::string_view text)
+{
+    return escaped(text, text.size());
+}
+
 Message::Message(const char *text, std::vector<Argument> arguments)
-    : m_sentences {{text, std::move(arguments)}}
+    : m_sentences {{text, std::move(arguments), std::nullopt}}
+{ }
+
+Message::Message(const char *text, Plural count, std::vector<Argument> arguments)
+    : m_sentences {{text, std::move(arguments), count.value}}
 { }
 
 Message &Message::then(const Message &next)
@@ -88,6 +131,7 @@ std::string Message::render(const Translate &translate, std::string_view decimal
             const Translate &translate;
             std::string_view point;
             std::string operator()(const Quote &q) const { return quoted(q.text); }
+            std::string operator()(const Name &n) const { return named(n.text); }
             std::string operator()(const Number &n) const { return formatFree(n.value, point); }
             std::string operator()(const Count &c) const { return std::to_string(c.value); }
             std::string operator()(const Plain &p) const { return p.text; }
@@ -100,15 +144,18 @@ std::string Message::render(const Translate &translate, std::string_view decimal
     };
     std::string text;
     for (const Sentence &sentence : m_sentences) {
-        if (!text.empty())
+        if (!text.empty() && !endsWithFullWidthStop(text))
             text += ' ';
         // One pass from left to right: what an argument holds is never read as a placeholder.
-        const std::string pattern = translate(sentence.text);
+        const std::string pattern = translate(sentence.text, sentence.count);
         for (std::size_t i = 0; i < pattern.size(); ++i) {
             const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
             if (pattern[i] == '%' && next >= '1' && next <= '9' &&
                 static_cast<std::size_t>(next - '1') < sentence.arguments.size()) {
                 text += written(sentence.arguments[static_cast<std::size_t>(next - '1')]);
+                ++i;
+            } else if (pattern[i] == '%' && next == 'n' && sentence.count) {
+                text += std::to_string(*sentence.count);
                 ++i;
             } else {
                 text += pattern[i];
@@ -120,7 +167,8 @@ std::string Message::render(const Translate &translate, std::string_view decimal
 
 std::string Message::english() const
 {
-    return render([](const char *english) { return std::string(english); }, ".");
+    return render(
+        [](const char *english, std::optional<long long>) { return std::string(english); }, ".");
 }
 
 } // namespace platform

@@ -76,9 +76,10 @@ bool aboveRange(std::string_view number)
 }
 
 // Converts a decimal number without "+" sign and with e or E as its exponent letter, correctly
-// rounded. Returns nothing when the text is not one such number whole. Messages quote the
-// number as it was written.
-std::optional<double> convert(std::string_view number, std::string_view written)
+// rounded. Returns nothing when the text is not one such number whole. A number too large
+// throws Error with the text tooLarge, which quotes the number as it was written.
+std::optional<double> convert(std::string_view number, std::string_view written,
+                              const char *tooLarge)
 {
     double value = 0;
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
@@ -86,7 +87,7 @@ std::optional<double> convert(std::string_view number, std::string_view written)
         return std::nullopt;
     if (ec == std::errc::result_out_of_range) {
         if (aboveRange(number))
-            throw Error(Message(texts::numberTooLarge, {Message::Quote {std::string(written)}}));
+            throw Error(Message(tooLarge, {Message::Quote {std::string(written)}}));
         return number.starts_with('-') ? -0.0 : 0.0;
     }
     return value;
@@ -102,7 +103,7 @@ std::optional<double> parseNumber(std::string_view text)
     const std::string_view magnitude = text.substr(text.starts_with('+') || text.starts_with('-'));
     if (magnitude.empty() || !(isDigit(magnitude.front()) || magnitude.front() == '.'))
         return std::nullopt;
-    return convert(text.starts_with('+') ? magnitude : text, text);
+    return convert(text.starts_with('+') ? magnitude : text, text, texts::numberTooLargeInFile);
 }
 
 ValReading readVal(std::string_view text, std::string_view localePoint)
@@ -123,7 +124,7 @@ ValReading readVal(std::string_view text, std::string_view localePoint)
     std::ranges::replace(number, ',', '.');
     std::ranges::replace_if(
         number, [](char c) { return c == 'd' || c == 'D'; }, 'e');
-    const auto value = convert(number, reading.number);
+    const auto value = convert(number, reading.number, texts::numberTooLarge);
     if (!value)
         throw Error(
             Message(texts::numberNotConverted, {Message::Quote {std::string(reading.number)}}));

@@ -16,7 +16,8 @@ constexpr bool isDigit(char c)
 // optional exponent (e or E, optional sign, digits); "." whatever the locale; the whole text
 // must be the number. Correctly rounded; a value too small for a double underflows to zero.
 // Returns nothing when the text is not such a number; throws Error when it is one but too
-// large for a double.
+// large for a double, with a message that follows "file", line N: (and so begins in lower
+// case).
 std::optional<double> parseNumber(std::string_view text);
 
 // How the typed abscissa was read: the number used and what the reading left over. The views

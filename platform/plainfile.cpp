@@ -19,7 +19,7 @@ TextOutput::File::File(const std::string &path) : m_parts(std::make_unique<Parts
     m_parts->path = path;
     m_parts->out.open(path, std::ios::binary | std::ios::trunc);
     if (!m_parts->out)
-        throw Error(Message(texts::cannotOpenFileForWriting, {Message::Plain {path}}));
+        throw Error(Message(texts::cannotOpenFileForWriting, {Message::Name {path}}));
 }
 
 TextOutput::File::~File() = default;
@@ -27,7 +27,7 @@ TextOutput::File::~File() = default;
 void TextOutput::File::write(const char *data, std::size_t size)
 {
     if (!m_parts->out.write(data, static_cast<std::streamsize>(size)))
-        throw Error(Message(texts::cannotWriteFile, {Message::Plain {m_parts->path}})
+        throw Error(Message(texts::cannotWriteFile, {Message::Name {m_parts->path}})
                         .then(afterFailedWrite(m_parts->path, false)));
 }
 
@@ -35,7 +35,7 @@ void TextOutput::File::commit(long long /*written*/)
 {
     m_parts->out.close();
     if (!m_parts->out)
-        throw Error(Message(texts::cannotWriteFile, {Message::Plain {m_parts->path}})
+        throw Error(Message(texts::cannotWriteFile, {Message::Name {m_parts->path}})
                         .then(afterFailedWrite(m_parts->path, false)));
 }
 

@@ -14,12 +14,16 @@ namespace platform {
 
 namespace {
 
+using Name = Message::Name;
 using Plain = Message::Plain;
 
-// A reason Qt gives, as the messages write reasons.
-std::string cause(const QString &text)
+// A reason Qt gives, as Qt writes it in the user's language; the message ends the sentence.
+std::string cause(QString text)
 {
-    return asReason(text.toStdString());
+    text = text.trimmed();
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text.toStdString();
 }
 
 } // namespace
@@ -32,7 +36,7 @@ struct TextOutput::File::Parts
     // why is the reason, a Plain text or a Message.
     [[noreturn]] void fail(Message::Argument why) const
     {
-        throw Error(Message(texts::cannotWrite, {Plain {path}, std::move(why)})
+        throw Error(Message(texts::cannotWrite, {Name {path}, std::move(why)})
                         .then(afterFailedWrite(path, existed)));
     }
 
@@ -46,10 +50,10 @@ TextOutput::File::File(const std::string &path) : m_parts(std::make_unique<Parts
     QSaveFile &file = m_parts->file;
     const QFileInfo target(file.fileName());
     if (target.isDir())
-        throw Error(Message(texts::writeFolder, {Plain {path}}));
+        throw Error(Message(texts::writeFolder, {Name {path}}));
     // Never rename over a device, a pipe or a socket.
     if (target.exists() && !target.isFile())
-        throw Error(Message(texts::writeNotRegular, {Plain {path}}));
+        throw Error(Message(texts::writeNotRegular, {Name {path}}));
     m_parts->existed = target.exists();
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -60,10 +64,10 @@ TextOutput::File::File(const std::string &path) : m_parts(std::make_unique<Parts
             const int error = errno;
             throw Error(
                 Message(texts::folderNotWritable,
-                        {Plain {path}, Plain {folder.toStdString()}, Plain {systemReason(error)}}));
+                        {Name {path}, Name {folder.toStdString()}, Plain {systemReason(error)}}));
         }
-        throw Error(Message(texts::cannotOpenForWriting,
-                            {Plain {path}, Plain {cause(file.errorString())}}));
+        throw Error(
+            Message(texts::cannotOpenForWriting, {Name {path}, Plain {cause(file.errorString())}}));
     }
 }
 
@@ -83,11 +87,11 @@ void TextOutput::File::commit(long long written)
     // buffer, so the size on disk is checked before the file takes the target's name.
     const bool flushed = file.flush();
     if (!flushed || file.size() != written) {
-        const Message::Count reached {file.size()};
+        const Message::Plural reached {file.size()};
         const Message why = flushed
-            ? Message(texts::bytesCutShort, {reached, Message::Count {written}})
-            : Message(texts::bytesCutShortBecause,
-                      {reached, Message::Count {written}, Plain {cause(file.errorString())}});
+            ? Message(texts::bytesCutShort, reached, {Message::Count {written}})
+            : Message(texts::bytesCutShortBecause, reached,
+                      {Message::Count {written}, Plain {cause(file.errorString())}});
         file.cancelWriting();
         m_parts->fail(why.nested());
     }

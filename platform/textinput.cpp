@@ -18,6 +18,7 @@ namespace platform {
 
 namespace {
 
+using Name = Message::Name;
 using Plain = Message::Plain;
 
 // No number needs more characters than this; a longer field is rejected without reading it
@@ -59,7 +60,7 @@ TextInput::TextInput(const std::string &path)
     if (m_fd < 0) {
         const int error = errno;
         throw Error(
-            Message(texts::cannotOpenForReading, {Plain {path}, Plain {systemReason(error)}}));
+            Message(texts::cannotOpenForReading, {Name {path}, Plain {systemReason(error)}}));
     }
     struct stat status
     {
@@ -70,9 +71,9 @@ TextInput::TextInput(const std::string &path)
         close();
         if (!statted)
             throw Error(
-                Message(texts::cannotOpenForReading, {Plain {path}, Plain {systemReason(error)}}));
+                Message(texts::cannotOpenForReading, {Name {path}, Plain {systemReason(error)}}));
         throw Error(Message(S_ISDIR(status.st_mode) ? texts::readFolder : texts::readNotRegular,
-                            {Plain {path}}));
+                            {Name {path}}));
     }
     // A UTF-8 byte-order mark says nothing about the numbers. Reading the first block may fail,
     // and no destructor closes the file of a constructor that throws.
@@ -94,7 +95,7 @@ TextInput::~TextInput()
 
 void TextInput::fail(int line, const Message &what) const
 {
-    throw Error(Message(texts::atLine, {Plain {m_name}, Message::Count {line}, what.nested()}));
+    throw Error(Message(texts::atLine, {Name {m_name}, Message::Count {line}, what.nested()}));
 }
 
 int TextInput::refill()
@@ -107,7 +108,7 @@ int TextInput::refill()
     while (got < 0 && errno == EINTR);
     if (got < 0) {
         const int error = errno;
-        throw Error(Message(texts::cannotRead, {Plain {m_name}, Plain {systemReason(error)}}));
+        throw Error(Message(texts::cannotRead, {Name {m_name}, Plain {systemReason(error)}}));
     }
     m_pos = 0;
     m_end = static_cast<std::size_t>(got);
@@ -179,8 +180,9 @@ double TextInput::readNumber()
 {
     skipSeparators();
     if (peek() == -1)
-        throw Error(Message(texts::endedEarly, {Plain {m_name}}));
+        throw Error(Message(texts::endedEarly, {Name {m_name}}));
     const std::string_view field = takeField();
+    m_written.assign(field);
     m_fieldLine = m_line;
     m_commaPending = false;
     m_fieldSinceComma = true;

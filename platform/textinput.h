@@ -56,6 +56,8 @@ public:
     double readNumber();
     // The line of the last field read, counted from 1.
     int line() const { return m_fieldLine; }
+    // The last field read, as the file writes it, for messages that name the number.
+    const std::string &field() const { return m_written; }
     // The file's name, for messages.
     const std::string &name() const { return m_name; }
     // A sentence to add to a message about this file when its start makes the cause plain
@@ -82,6 +84,7 @@ private:
     std::string m_name;
     std::unique_ptr<char[]> m_buffer;
     std::string m_field; // a field that spans two blocks
+    std::string m_written; // the last field read
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
     bool m_exhausted = false;

@@ -12,7 +12,7 @@ Message afterFailedWrite(const std::string &path, bool existed)
     if (!existed)
         return Message(texts::noFileWritten);
     return Message(texts::existingFileKept,
-                   {Message::Plain {std::filesystem::path(path).filename().string()}});
+                   {Message::Name {std::filesystem::path(path).filename().string()}});
 }
 
 TextOutput::TextOutput(const std::string &path) : m_file(std::make_unique<File>(path)) { }

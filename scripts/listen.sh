@@ -6,7 +6,8 @@
 # both results without being asked, the box's value whole, and both fields' names, values and
 # descriptions on Tab.
 # Before Enter it moves by word in the box (Ctrl+Left, Ctrl+Right, End) and has Orca say the
-# word: the window must go on answering.
+# word, and in each file dialog it types a name and moves by word and to both ends of it
+# (Ctrl+Left, Ctrl+Right, Home, End): the program must go on answering.
 # Orca runs once per user: run this as an ordinary user, in no desktop session of your own.
 # About one start in eight Orca logs nothing: the script then tries again, three times at most.
 # Usage: scripts/listen.sh [LOG [LANGUAGE]]   (the speech is also kept in LOG, when given; the
@@ -37,7 +38,7 @@ session() {
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     rm -rf "$scratch/prefs" "$scratch/orca.log" "$scratch/result.txt"
     mkdir -p "$scratch/prefs"
-    SCRATCH=$scratch TOP=$top LANGUAGE_WANTED=$language timeout 120 dbus-run-session -- bash -c '
+    SCRATCH=$scratch TOP=$top LANGUAGE_WANTED=$language timeout 180 dbus-run-session -- bash -c '
         /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
         openbox >/dev/null 2>&1 &
         sleep 1
@@ -59,8 +60,17 @@ session() {
         xdotool key ctrl+Left; sleep 1; xdotool key ctrl+Right; sleep 1; xdotool key End; sleep 1
         xdotool key KP_Begin KP_Begin; sleep 2
         xdotool key Return; sleep 3
-        xdotool type --delay 30 "$TOP/examples/squares.txt"; sleep 1; xdotool key Return; sleep 3
-        xdotool type --delay 30 "$SCRATCH/result.txt"; sleep 1; xdotool key Return; sleep 6
+        # In each file dialog a name typed, then moving by word and to both ends of it: Qt 6.4
+        # answered the reader with a loop that never ended here too.
+        xdotool type --delay 100 result.txt; sleep 1
+        xdotool key ctrl+Left; sleep 1; xdotool key ctrl+Right; sleep 1
+        xdotool key Home; sleep 1; xdotool key End; sleep 1
+        xdotool key ctrl+a; xdotool type --delay 30 "$TOP/examples/squares.txt"; sleep 1
+        xdotool key Return; sleep 3
+        xdotool key ctrl+a; xdotool type --delay 30 "$SCRATCH/result.txt"; sleep 1
+        xdotool key ctrl+Left; sleep 1; xdotool key ctrl+Right; sleep 1
+        xdotool key Home; sleep 1; xdotool key End; sleep 1
+        xdotool key Return; sleep 6
         xdotool key Tab; sleep 2
         xdotool key Tab; sleep 2
         xdotool key ctrl+q; sleep 1
@@ -87,6 +97,8 @@ said = [re.sub(r"^.*SPEECH OUTPUT: '(.*?)'.*$", r"\1", line.rstrip("\n"))
 german = [
     ("the box, on Tab", r"^Abszisse x text"),
     ("the box's value whole, on focus", r"(^| )2\.2( |\.|$)"),
+    ("the name's first letter in the open dialog, on Home", r"^r$"),
+    ("the end of the name in the open dialog, on End", r"^blank$"),
     ("the save dialog", r"^Speichern unter dialog"),
     ("both results after the save dialog closed, without moving",
      r"Bei x = 2,5: Ableitung 5,0000, Wert 6,2500"),
@@ -98,6 +110,9 @@ german = [
 english = [
     ("the box, on Tab", r"^Abscissa x text"),
     ("the box's value whole, on focus", r"(^| )2\.2( |\.|$)"),
+    ("the open dialog", r"^Open dialog"),
+    ("the name's first letter in the open dialog, on Home", r"^r$"),
+    ("the end of the name in the open dialog, on End", r"^blank$"),
     ("the save dialog", r"^Save As dialog"),
     ("both results after the save dialog closed, without moving",
      r"At x = 2\.5: derivative 5\.0000, value 6\.2500"),

@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QStyle>
 #include <algorithm>
 
 OutputField::OutputField(const Texts &texts, QWidget *parent) : QLabel(parent), m_texts(texts)
@@ -118,6 +119,51 @@ void OutputField::selectInValue(int start, int end)
     };
     const int from = inShown(start);
     setSelection(from, std::max(inShown(end) - from, 0));
+}
+
+QRect OutputField::characterRect(qsizetype index) const
+{
+    // Where the label draws its text: inside the frame and the margin, past the indent (half
+    // an "x" on a framed label that sets none), aligned as the label aligns it, one line high.
+    const QFontMetrics metrics(font());
+    const int inner = margin();
+    QRect area = contentsRect().adjusted(inner, inner, -inner, -inner);
+    int indent = this->indent();
+    if (indent < 0 && frameWidth() > 0)
+        indent = metrics.horizontalAdvance(u'x') / 2 - inner;
+    const Qt::Alignment align = QStyle::visualAlignment(layoutDirection(), alignment());
+    if (indent > 0 && (align & Qt::AlignLeft))
+        area.setLeft(area.left() + indent);
+    if (indent > 0 && (align & Qt::AlignRight))
+        area.setRight(area.right() - indent);
+    const QString shown = text();
+    int left = area.left();
+    if (align & Qt::AlignRight)
+        left = area.right() + 1 - metrics.horizontalAdvance(shown);
+    else if (align & Qt::AlignHCenter)
+        left = area.left() + (area.width() - metrics.horizontalAdvance(shown)) / 2;
+    int top = area.top();
+    if (align & Qt::AlignBottom)
+        top = area.bottom() + 1 - metrics.height();
+    else if (align & Qt::AlignVCenter)
+        top = area.top() + std::max((area.height() - metrics.height()) / 2, 0);
+
+    // The shown text is the value, or its start followed by the ellipsis.
+    const qsizetype kept = shown.size() - (m_elided ? 1 : 0);
+    if (index >= m_value.size() || (!m_elided && index >= kept))
+        return {left + metrics.horizontalAdvance(shown), top, 1, metrics.height()};
+    index = std::min(index, kept);
+    const qsizetype units = index + 1 < shown.size() && shown.at(index).isHighSurrogate() ? 2 : 1;
+    return {left + metrics.horizontalAdvance(shown.left(index)), top,
+            metrics.horizontalAdvance(shown.mid(index, units)), metrics.height()};
+}
+
+qsizetype OutputField::indexAt(const QPoint &point) const
+{
+    for (qsizetype i = 0; i < m_value.size(); ++i)
+        if (characterRect(i).contains(point))
+            return i;
+    return -1;
 }
 
 void OutputField::copy() const

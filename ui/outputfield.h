@@ -42,6 +42,13 @@ public:
     std::pair<int, int> selectionInValue() const;
     // Selects the part of the value from start to end, as far as it is shown.
     void selectInValue(int start, int end);
+    // Where the value's character at index is drawn, in the field's coordinates: a character
+    // cut from the value stands where the ellipsis does; at the end of the value a rectangle
+    // one pixel wide.
+    QRect characterRect(qsizetype index) const;
+    // The index of the value's character drawn at point (in the field's coordinates); -1 where
+    // no character is drawn.
+    qsizetype indexAt(const QPoint &point) const;
 
 protected:
     void changeEvent(QEvent *event) override;

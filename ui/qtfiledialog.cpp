@@ -1,12 +1,13 @@
 #include "qtfiledialog.h"
 
+#include "messagebox.h"
 #include "platform/catalogue.h"
+#include "platform/message.h"
 #include "translation.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTimer>
 #include <filesystem>
 
@@ -33,9 +34,7 @@ public:
             // writer, without a question first.
             const QFileInfo target(chosen.constFirst());
             if (target.isFile() &&
-                QMessageBox::warning(
-                    this, windowTitle(), replaceQuestion(target.filePath(), m_sampleFile),
-                    QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+                !askYesNo(this, replaceQuestion(target.filePath(), m_sampleFile)))
                 return;
         }
         QFileDialog::accept();
@@ -47,9 +46,19 @@ private:
 
 } // namespace
 
+namespace {
+
+// A file's name as messages write it (platform::named).
+QString named(const QString &name)
+{
+    return QString::fromStdString(platform::named(QFile::encodeName(name).toStdString()));
+}
+
+} // namespace
+
 QString replaceQuestion(const QString &target, const QString &sampleFile)
 {
-    const QString name = QFileInfo(target).fileName();
+    const QString name = named(QFileInfo(target).fileName());
     std::error_code error;
     if (!sampleFile.isEmpty() &&
         std::filesystem::equivalent(QFile::encodeName(target).toStdString(),
@@ -60,7 +69,7 @@ QString replaceQuestion(const QString &target, const QString &sampleFile)
         if (QFileInfo(target).canonicalFilePath() == QFileInfo(sampleFile).canonicalFilePath())
             return translation::text(texts::replaceSampleFile).arg(name);
         return translation::text(texts::replaceSampleFileLink)
-            .arg(name, QFileInfo(sampleFile).fileName());
+            .arg(name, named(QFileInfo(sampleFile).fileName()));
     }
     // Qt's own question, in Qt's own words.
     return QCoreApplication::translate("QFileDialog",

@@ -7,7 +7,9 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace translation {
 
@@ -70,11 +72,20 @@ QString text(const char *english)
     return QCoreApplication::translate(context, english);
 }
 
+QString text(const char *english, long long count)
+{
+    // Qt counts in an int; no count of the program comes near its end.
+    return QCoreApplication::translate(
+        context, english, nullptr,
+        static_cast<int>(std::clamp<long long>(count, 0, std::numeric_limits<int>::max())));
+}
+
 QString message(const platform::Message &message)
 {
-    return QString::fromStdString(
-        message.render([](const char *english) { return text(english).toStdString(); },
-                       platform::localeDecimalPoint()));
+    const auto translate = [](const char *english, std::optional<long long> count) {
+        return (count ? text(english, *count) : text(english)).toStdString();
+    };
+    return QString::fromStdString(message.render(translate, platform::localeDecimalPoint()));
 }
 
 } // namespace translation

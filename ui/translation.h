@@ -25,6 +25,9 @@ QString choose(const QStringList &userLanguages, const QStringList &translated);
 bool install(QCoreApplication &application, const QLocale &locale = QLocale());
 // A text of the catalogue (platform/catalogue.h) in the user's language.
 QString text(const char *english);
+// A text of the catalogue with %n in the user's language: the plural form for count, with %n
+// written as count.
+QString text(const char *english, long long count);
 // A message in the user's language, its numbers written with the locale's decimal point.
 QString message(const platform::Message &message);
 

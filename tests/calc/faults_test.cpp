@@ -62,7 +62,7 @@ TEST(Faults, AFullDiskLeavesTheOldResultFileIntact)
     }
     EXPECT_THAT(message,
                 AllOf(HasSubstr("Cannot write"),
-                      HasSubstr("of 31 bytes reached the disk (file too large)"),
+                      HasSubstr("of 31 bytes reached the disk. File too large."),
                       HasSubstr("\"result.txt\" was left as it was")));
     EXPECT_EQ(Files::read(output), "the old result\n");
     EXPECT_EQ(files.entries(), (std::vector<std::string> {"result.txt", "samples.txt"}));
@@ -131,7 +131,7 @@ inReadOnlyFolder(const Files &files, const std::string &folder, platform::FileDi
 {
     ::chmod(folder.c_str(), 0555);
     if (::geteuid() != 0)
-        return {calculate(dialog), "permission denied"};
+        return {calculate(dialog), "Permission denied"};
     const auto readOnlyMount = [&] {
         return ::unshare(CLONE_NEWNS) == 0 &&
             ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
@@ -140,13 +140,13 @@ inReadOnlyFolder(const Files &files, const std::string &folder, platform::FileDi
             0;
     };
     if (auto message = inChild(readOnlyMount, dialog))
-        return {message, "read-only file system"};
+        return {message, "Read-only file system"};
     ::chmod(files.folder().c_str(), 0755);
     const auto nobody = [] {
         return ::setgroups(0, nullptr) == 0 && ::setresgid(65534, 65534, 65534) == 0 &&
             ::setresuid(65534, 65534, 65534) == 0;
     };
-    return {inChild(nobody, dialog), "permission denied"};
+    return {inChild(nobody, dialog), "Permission denied"};
 }
 
 TEST(Faults, NamesAFolderThatCannotBeWrittenAndWhy)
@@ -160,7 +160,7 @@ TEST(Faults, NamesAFolderThatCannotBeWrittenAndWhy)
     ::chmod(locked.c_str(), 0700);
     ASSERT_TRUE(message.has_value()) << "the calculation could not be run in a read-only folder";
     EXPECT_THAT(*message,
-                HasSubstr("the folder \"" + locked + "\" cannot be written (" + why + ")."));
+                HasSubstr("the folder \"" + locked + "\" cannot be written. " + why + "."));
     EXPECT_TRUE(Files::list(locked).empty());
 }
 
@@ -190,7 +190,7 @@ TEST(Faults, NamesAnInputFileThatFailsWhileBeingRead)
     // Reading the start of a process's own memory file fails with an I/O error.
     Files files;
     ScriptedDialog dialog({"/proc/self/mem", files.path("result.txt")});
-    EXPECT_THAT(calculate(dialog), HasSubstr("Cannot read \"mem\": input/output error."));
+    EXPECT_THAT(calculate(dialog), HasSubstr("Cannot read \"mem\". Input/output error."));
     EXPECT_FALSE(Files::exists(files.path("result.txt")));
 }
 
@@ -272,7 +272,7 @@ TEST(Faults, LeavesNoFileOpenWhenASampleFileIsRefusedOrFailsToRead)
         {files.folder(), "it is a folder"},
         {fifo, "not a regular file"},
         {"/dev/zero", "not a regular file"},
-        {"/proc/self/mem", "input/output error"},
+        {"/proc/self/mem", "Input/output error"},
         {files.write("commas.txt", "0,5 0,25\n1,0 1,0\n"), "decimal commas"},
         {files.write("many.txt", sampleFile(102, 1, square)), "101 is the most"},
     };

@@ -21,13 +21,16 @@ calc::Table read(const std::string &content)
     return t;
 }
 
-// The message of the Error that reading content throws, or "" when it throws none.
-std::string errorReading(const std::string &content)
+// The message of the Error that reading content throws, or "" when it throws none; in English,
+// with the given decimal point.
+std::string errorReading(const std::string &content, std::string_view decimalPoint = ".")
 {
     try {
         read(content);
     } catch (const calc::Error &e) {
-        return e.what();
+        return e.message().render(
+            [](const char *english, std::optional<long long>) { return std::string(english); },
+            decimalPoint);
     }
     return {};
 }
@@ -79,12 +82,15 @@ TEST(Getarray, RejectsFilesThatCannotGiveDerivativesNamingWhereAndWhy)
         {"0,1\n", {"only 1 sample;", "at least 4"}},
         {"x,y\n0,0\n1,1\n2,4\n3,9\n", {"line 1", "\"x\" is not a number"}},
         {"0,0\n1,1\n2,4\n3", {"line 4", "abscissa 3 has no ordinate"}},
+        // a field that would reorder the line it is quoted in is quoted with that character
+        // written out
+        {"\u202e1,0\n", {"line 1: \"\\u202E1\" is not a number."}},
         {sampleFile(102, 1, square), {"line 102", "101 is the most"}},
         {"0,0\n1,1\n2,4\n", {"only 3 samples", "at least 4"}},
         // a file holding only a byte-order mark holds nothing
         {"\xEF\xBB\xBF", {"holds no samples"}},
         {"0,0\n1,1\n2,4\n0,5\n", {"first and the last abscissa are both 0"}},
-        {"-1e308,0\n0,0\n1,0\n1e308,0\n", {"abscissas -1e+308 and 1e+308 lie too far apart"}},
+        {"-1e308,0\n0,0\n1,0\n1e308,0\n", {"abscissas -1e308 and 1e308 lie too far apart"}},
         // unequal spacing, named at the line where it breaks: the step is (6 - 0) / 3 = 2
         {"0,0\n1,1\n5,5\n6,6\n", {"line 2", "abscissa 1 lies 1 from the one before", "2 apart"}},
         {"0,0\n1.02,1\n2,4\n3,9\n", {"line 2", "equally spaced"}}, // twice the tolerance
@@ -106,10 +112,37 @@ TEST(Getarray, RejectsFilesThatCannotGiveDerivativesNamingWhereAndWhy)
     }
 }
 
+// A message names an abscissa of the file as the file writes it, in a locale that writes
+// numbers with a decimal comma too, and the numbers the program found as the window writes
+// numbers.
+TEST(Getarray, NamesTheFilesNumbersAsTheFileWritesThem)
+{
+    const struct
+    {
+        std::string content;
+        std::string message;
+    } cases[] = {
+        {"0,0\n1,1\n2,4\n1.50",
+         "\"samples.txt\", line 4: the abscissa 1.50 has no ordinate; the numbers of a sample file "
+         "come in pairs x, y."},
+        {"0.0,0\n1,1\n2,4\n0e0,5\n",
+         "\"samples.txt\": the first and the last abscissa are both 0.0, so the samples have no "
+         "spacing."},
+        {"-1E308,0\n0,0\n1,0\n+1e308,0\n",
+         "\"samples.txt\": the abscissas -1E308 and +1e308 lie too far apart."},
+        // the step is (6 - 0) / 3 = 2
+        {"0,0\n1.5e0,1\n5,5\n6,6\n",
+         "\"samples.txt\", line 2: the abscissa 1.5e0 lies 1,5 from the one before it, but the "
+         "samples must be equally spaced, 2 apart in this table."},
+    };
+    for (const auto &[content, message] : cases)
+        EXPECT_EQ(errorReading(content, ","), message);
+}
+
 TEST(Getarray, SaysWhenTheNumbersLookWrittenWithDecimalCommasOrTheFileIsAResultFile)
 {
     const std::string commas = "\",\" separates numbers and \".\" is the decimal point";
-    const std::string results = "It looks like a result file (three numbers on every line";
+    const std::string results = "The file looks like a result file (three numbers on every line";
     const struct
     {
         std::string content;
@@ -174,11 +207,18 @@ TEST(Getarray, ReadsNothingWhenTheChoiceIsCancelled)
 
 TEST(Getarray, NamesAFileThatCannotBeOpened)
 {
-    Files files;
-    ScriptedDialog dialog({files.path("gone.txt")});
-    calc::Table t;
-    EXPECT_THAT([&] { calc::getarray(dialog, t.x, t.y, t.yprime, t.length, t.step); },
-                ThrowsMessage<calc::Error>(AllOf(HasSubstr("Cannot open"), HasSubstr("gone.txt"))));
+    // A name that would reorder the message is written out as a quoted field is.
+    for (const auto &[name, shown] :
+         {std::pair {"gone.txt", "gone.txt"}, std::pair {"\u202etxt.exe", "\\u202Etxt.exe"}}) {
+        Files files;
+        ScriptedDialog dialog({files.path(name)});
+        calc::Table t;
+        EXPECT_THAT(
+            [&] { calc::getarray(dialog, t.x, t.y, t.yprime, t.length, t.step); },
+            ThrowsMessage<calc::Error>(AllOf(
+                HasSubstr("Cannot open \"" + files.folder()),
+                HasSubstr(std::string(shown) + "\" for reading. No such file or directory."))));
+    }
 }
 
 } // namespace

@@ -77,20 +77,21 @@ TEST(ParseNumber, RejectsWhatIsNotANumber)
 
 TEST(ParseNumber, ThrowsForANumberTooLargeForADouble)
 {
+    // The sentence follows "file", line N: in a message, and so begins in lower case.
     const struct
     {
         std::string text;
         std::string message;
     } cases[] = {
-        {"1e400", "The number 1e400 is too large."},
-        {"-1e400", "The number -1e400 is too large."},
-        {"1e309", "The number 1e309 is too large."},
-        {"99999999e9999999999", "The number 99999999e9999999999 is too large."},
+        {"1e400", "the number 1e400 is too large."},
+        {"-1e400", "the number -1e400 is too large."},
+        {"1e309", "the number 1e309 is too large."},
+        {"99999999e9999999999", "the number 99999999e9999999999 is too large."},
         // a long mantissa and an exponent that push the other way; named in forty characters
         {"1" + std::string(400, '0') + "e-10",
-         "The number 1" + std::string(39, '0') + "... is too large."},
+         "the number 1" + std::string(39, '0') + "... is too large."},
         {"1" + std::string(2000, '0') + "e-1600",
-         "The number 1" + std::string(39, '0') + "... is too large."},
+         "the number 1" + std::string(39, '0') + "... is too large."},
     };
     for (const auto &[text, message] : cases)
         EXPECT_THAT([&] { platform::parseNumber(text); },

@@ -1,10 +1,13 @@
+#include "platform/catalogue.h"
 #include "platform/error.h"
 #include "platform/message.h"
 #include "platform/textinput.h"
 #include "support/fakes.h"
 
+#include <clocale>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <optional>
 
 using platform::Error;
 using platform::TextInput;
@@ -113,7 +116,8 @@ TEST(TextInput, RejectsBadFieldsNamingFileLineAndField)
         {"x,y\n0,0\n", {"\"samples.txt\", line 1", "\"x\" is not a number"}},
         {"0,0\n1,abc\n", {"line 2", "\"abc\" is not a number"}},
         {"0,0\n1;1\n", {"line 2", "\"1;1\" is not a number"}},
-        {"0,0\n1,1e400\n", {"line 2", "1e400", "too large"}},
+        // after the line, the number's own sentence goes on in lower case
+        {"0,0\n1,1e400\n", {"\"samples.txt\", line 2: the number 1e400 is too large."}},
         {"0,0\n\n1,nan\n", {"line 3", "\"nan\""}},
         {"0,0\n1\0002,1\n"s, {"line 2", "\"1\\x002\" is not a number"}},
         // a comma needs a number on its own line on both sides
@@ -150,8 +154,8 @@ TEST(TextInput, RefusesToOpenWhatIsNotAReadableFile)
         std::string path;
         std::string words;
     } cases[] = {
-        // the system's reason as every message writes it, in lower case
-        {files.path("missing.txt"), "for reading: no such file or directory."},
+        // the system's reason as the system writes it, a sentence of its own
+        {files.path("missing.txt"), "for reading. No such file or directory."},
         {files.path(""), "it is a folder"},
         {"/dev/null", "it is not a regular file"},
         {"", "Cannot open \"\""},
@@ -160,6 +164,49 @@ TEST(TextInput, RefusesToOpenWhatIsNotAReadableFile)
         EXPECT_THAT([&] { TextInput in(path); },
                     ThrowsMessage<Error>(AllOf(HasSubstr("\"" + path + "\""), HasSubstr(words))))
             << path;
+}
+
+TEST(TextInput, GivesTheSystemsReasonInTheUsersLanguageAsTheSystemWritesIt)
+{
+    // A German noun keeps its capital: the reason is a sentence of its own. QCoreApplication
+    // sets the locale so.
+    Files files;
+    const std::string path = files.path("fehlt.txt");
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "the locale de_DE.UTF-8 is not generated (locales, locale-gen)";
+    EXPECT_THAT(
+        [&] { TextInput in(path); },
+        ThrowsMessage<Error>(testing::StrEq(
+            "Cannot open \"" + path + "\" for reading. Datei oder Verzeichnis nicht gefunden.")));
+    std::setlocale(LC_ALL, before.c_str());
+}
+
+TEST(Message, SeparatesSentencesWithABlankButAfterAFullWidthStop)
+{
+    const platform::Message message =
+        platform::Message(texts::noFileWritten)
+            .then(platform::Message(texts::existingFileKept, {platform::Message::Name {"r.txt"}}));
+    const struct
+    {
+        const char *first;
+        const char *second;
+        std::string shown;
+    } languages[] = {
+        {"No file was written.", "The existing file \"%1\" was left as it was.",
+         "No file was written. The existing file \"r.txt\" was left as it was."},
+        {"ファイルは書き込まれませんでした。", "既存のファイル「%1」はそのままです。",
+         "ファイルは書き込まれませんでした。既存のファイル「r.txt」はそのままです。"},
+        {"没有写入任何文件！", "现有文件“%1”保持不变。",
+         "没有写入任何文件！现有文件“r.txt”保持不变。"},
+        {"لم يُكتب أي ملف.", "«%1»", "لم يُكتب أي ملف. «r.txt»"},
+    };
+    for (const auto &[first, second, shown] : languages) {
+        const auto translate = [&](const char *english, std::optional<long long>) {
+            return std::string(english == texts::noFileWritten ? first : second);
+        };
+        EXPECT_EQ(message.render(translate, "."), shown);
+    }
 }
 
 TEST(Quoted, KeepsMessagesShortPrintableAndWholeCharacters)
@@ -181,6 +228,15 @@ TEST(Quoted, KeepsMessagesShortPrintableAndWholeCharacters)
         {"\xe2\x88", "\\xE2\\x88"}, // a character cut short
         {"\xc0\xaf", "\\xC0\\xAF"}, // an overlong "/"
         {"\xc2\x85", "\\xC2\\x85"}, // a control character of Latin-1
+        // Invisible characters that would reorder or break the text around them are written
+        // as \uNNNN; their neighbours are text.
+        {"\u202e1", "\\u202E1"},
+        {"\u200d\u200e\u200f\u2010", "\u200d\\u200E\\u200F\u2010"},
+        {"\u2029\u202a\u202d\u202e\u202f", "\\u2029\\u202A\\u202D\\u202E\u202f"},
+        {"\u2065\u2066\u2069\u206a", "\u2065\\u2066\\u2069\u206a"},
+        {"a\u2028b\u00adc\u00ac", "a\\u2028b\\u00ADc\u00ac"},
+        {"\ufeff\ufefe\ufeff", "\\uFEFF\ufefe\\uFEFF"},
+        {std::string(39, 'a') + "\u202e\u202e", std::string(39, 'a') + "\\u202E..."},
         {std::string(45, '\xff'),
          [] {
              std::string s;
@@ -191,6 +247,9 @@ TEST(Quoted, KeepsMessagesShortPrintableAndWholeCharacters)
     };
     for (const auto &[text, shown] : cases)
         EXPECT_EQ(platform::quoted(text), shown) << text;
+    // A file's name is written by the same rule, but never shortened.
+    EXPECT_EQ(platform::named("/tmp/" + std::string(50, 'x') + "/\u202etxt.exe\xff"),
+              "/tmp/" + std::string(50, 'x') + "/\\u202Etxt.exe\\xFF");
 }
 
 } // namespace

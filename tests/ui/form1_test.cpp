@@ -460,34 +460,55 @@ TEST(Form1, TakesADecimalCommaWhereTheLocaleWritesOne)
     EXPECT_EQ(Files::read(files.path("result.txt")), squaresResult); // no decimals to write
 }
 
-TEST(Form1, WrapsALongPathInsideAMessageBoxNoWiderThanTheScreen)
+TEST(Form1, ShowsMessagesAsPlainTextInABoxNoWiderThanTheScreen)
 {
+    // A long path wraps after each "/", after an invisible zero-width space. A file's text is
+    // shown and heard as the file holds it: drawn as rich text, "<b>1</b>" would be a bold 1,
+    // and a screen reader would say "1".
+    Files files;
     std::string path = "/tmp";
     while (path.size() < 600)
         path += "/a-rather-long-folder-name";
-    auto scripted =
-        std::make_unique<ScriptedDialog>(std::vector<std::optional<std::string>> {path});
-    Form1 form(std::move(scripted));
-    form.show();
-    int boxWidth = -1;
-    QString text;
-    QTimer driver;
-    QObject::connect(&driver, &QTimer::timeout, [&] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            boxWidth = box->width();
-            text = box->text();
-            box->accept();
-        }
-    });
-    driver.start(50);
-    QTimer::singleShot(10000, [] {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    });
-    form.cmdcalculate->click();
-    EXPECT_THAT(text.toStdString(), HasSubstr("a-rather-long-folder-name"));
-    EXPECT_GT(boxWidth, 0);
-    EXPECT_LE(boxWidth, form.screen()->availableGeometry().width());
+    const struct
+    {
+        std::string file;
+        testing::Matcher<std::string> heard;
+    } cases[] = {
+        {path,
+         AllOf(HasSubstr("/\u200ba-rather-long-folder-name/\u200ba-rather"),
+               testing::EndsWith("\" for reading. No such file or directory."))},
+        {files.write("html.txt", "<b>1</b>,0\n"),
+         testing::StrEq("\"html.txt\", line 1: \"<b>1</\u200bb>\" is not a number.")},
+    };
+    for (const auto &[file, heard] : cases) {
+        Form1 form(
+            std::make_unique<ScriptedDialog>(std::vector<std::optional<std::string>> {file}));
+        form.show();
+        int boxWidth = -1;
+        Qt::TextFormat format = Qt::AutoText;
+        std::string text;
+        QTimer driver;
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                boxWidth = box->width();
+                format = box->textFormat();
+                auto *label = box->findChild<QLabel *>("qt_msgbox_label");
+                if (QAccessibleInterface *shown = QAccessible::queryAccessibleInterface(label))
+                    text = shown->text(QAccessible::Name).toStdString();
+                box->accept();
+            }
+        });
+        driver.start(50);
+        QTimer::singleShot(10000, [] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        form.cmdcalculate->click();
+        EXPECT_THAT(text, heard);
+        EXPECT_EQ(format, Qt::PlainText);
+        EXPECT_GT(boxWidth, 0);
+        EXPECT_LE(boxWidth, form.screen()->availableGeometry().width());
+    }
 }
 
 // Answers the modal windows that open while an action runs, one step for each window as it is
@@ -578,7 +599,8 @@ ModalDriver::Step typeInto(Typing &seen, const std::string &typed)
     };
 }
 
-// Records the message box's text, and whether No is its default, and presses its button.
+// Records the message box's text, whether No is its default and whether it is shown as
+// something else than plain text, and presses its button.
 ModalDriver::Step answer(std::string &text, QMessageBox::StandardButton button)
 {
     return [&text, button](QWidget *modal) {
@@ -587,6 +609,8 @@ ModalDriver::Step answer(std::string &text, QMessageBox::StandardButton button)
         text = box->text().toStdString();
         if (box->defaultButton() == box->button(QMessageBox::No))
             text += " [No]";
+        if (box->textFormat() != Qt::PlainText)
+            text += " [not plain text]";
         QTimer::singleShot(0, box->button(button), &QAbstractButton::click);
     };
 }
@@ -704,6 +728,7 @@ TEST(ReplaceQuestion, NamesTheSampleFileUnderAnyPath)
     ASSERT_TRUE(QFile::link(samples, link));
     const QString hard = QString::fromStdString(files.path("hard.txt"));
     ASSERT_EQ(::link(qPrintable(samples), qPrintable(hard)), 0);
+    const QString reversing = QString::fromStdString(files.write("\u202etxt.exe", squares));
     const QString sampleQuestion =
         "\"%1\" is the sample file just read. Replace its samples with the results?";
     const struct
@@ -723,6 +748,9 @@ TEST(ReplaceQuestion, NamesTheSampleFileUnderAnyPath)
         // a copy is another file
         {other, samples, "other.txt already exists.\nDo you want to replace it?"},
         {samples, "", "samples.txt already exists.\nDo you want to replace it?"},
+        // a name that would reorder the question is written out as messages write it
+        {reversing, reversing, sampleQuestion.arg("\\u202Etxt.exe")},
+        {reversing, "", "\\u202Etxt.exe already exists.\nDo you want to replace it?"},
     };
     for (const auto &[target, sampleFile, question] : cases)
         EXPECT_EQ(replaceQuestion(target, sampleFile), question) << target.toStdString();

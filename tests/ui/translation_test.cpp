@@ -152,6 +152,46 @@ TEST(Translation, AsksTheReplaceQuestionsInTheWindowsLanguage)
               -1);
 }
 
+// A language with two plural forms, "one" for a count of 1, that marks the form a count picked:
+// what the window asked for shows in the text.
+class TwoForms : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int n) const override
+    {
+        if (QLatin1String(context) != "tabderiv" || n < 0)
+            return {};
+        return QString(n == 1 ? "[one] " : "[other] ") + QString::fromUtf8(source);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+TEST(Translation, PicksThePluralFormForTheCountOfASentence)
+{
+    TwoForms forms;
+    QCoreApplication::installTranslator(&forms);
+    using platform::Message;
+    const struct
+    {
+        Message message;
+        QString shown;
+    } cases[] = {
+        {Message(texts::fewSamples, Message::Plural {3},
+                 {Message::Name {"s.txt"}, Message::Count {4}}),
+         "[other] \"s.txt\" holds only 3 samples; at least 4 are needed to estimate derivatives."},
+        {Message(
+             texts::cannotWrite,
+             {Message::Name {"r.txt"},
+              Message(texts::bytesCutShort, Message::Plural {1}, {Message::Count {120}}).nested()}),
+         "Cannot write \"r.txt\". [one] Only 1 of 120 bytes reached the disk."},
+        {Message(texts::bytesCutShort, Message::Plural {0}, {Message::Count {120}}),
+         "[other] Only 0 of 120 bytes reached the disk"},
+    };
+    for (const auto &[message, shown] : cases)
+        EXPECT_EQ(translation::message(message), shown);
+    QCoreApplication::removeTranslator(&forms);
+}
+
 // A language whose every text of the program is 40 % longer than English, in letters with
 // accents, with the placeholders kept: what a long translation does to the fixed window.
 class Pseudo : public QTranslator
