@@ -275,11 +275,8 @@ TEST(LocaleDecimalPoint, FollowsTheUsersLocale)
     } locales[] = {
         {"de_DE", ","},
         {"en_US", "."},
-        {"ru_RU", ","},
-        {"ja_JP", "."},
         // Written in Arabic-Indic digits with "٫" there: the program's 0 to 9 take "."
         {"ar_EG", "."},
-        {"fa_IR", "."},
         // Arabic written in 0 to 9
         {"ar_MA", ","},
     };

@@ -117,7 +117,6 @@ TEST(Translation, ChoosesTheFirstOfTheUsersLanguagesThatItSpeaks)
         {{"sv-SE", "sv-Latn-SE", "fr-FR"}, "fr"},
         {{"nl-NL", "nl-Latn-NL"}, ""},
         {{"ar-EG", "ar-Arab-EG", "ar"}, "ar"},
-        {{"uk-UA", "uk-Cyrl-UA"}, "uk"},
         // A region the program has no translation for: the same language in the same script.
         {{"de-AT", "de-Latn-AT"}, "de"},
         {{"pt", "pt-Latn-BR", "pt-BR"}, "pt_BR"},
