@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShortcut>
@@ -76,9 +77,12 @@ Form1::Form1(std::unique_ptr<platform::FileDialog> dialog)
     Label1->setArgument(txtx);
     // Right to left the controls take mirrored places, but the formula, the box and the values
     // read left to right, as mathematics writes them: "y'(2.5) = " and "-0.5000" stay whole.
+    // Their menus, which would take their direction, read as the window does.
     for (QWidget *mathematics :
-         std::initializer_list<QWidget *> {Label1, txtx, lbloutputyprime, lbloutputy, Label2})
+         std::initializer_list<QWidget *> {Label1, txtx, lbloutputyprime, lbloutputy, Label2}) {
         mathematics->setLayoutDirection(Qt::LeftToRight);
+        mathematics->installEventFilter(this);
+    }
     setTabOrder(cmdcalculate, cmdquit);
     setTabOrder(cmdquit, txtx);
     setTabOrder(txtx, lbloutputyprime);
@@ -166,6 +170,15 @@ void Form1::takeKeyboardBack(const QPointer<QWidget> &focused)
         if (focused == txtx)
             txtx->selectAll();
     }
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ChildPolished) {
+        if (auto *menu = qobject_cast<QMenu *>(static_cast<QChildEvent *>(event)->child()))
+            menu->setLayoutDirection(layoutDirection());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool Form1::event(QEvent *event)

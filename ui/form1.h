@@ -68,6 +68,8 @@ private:
     void report(QMessageBox::Icon icon, const QString &text);
     // Dims the output fields while the box reads another abscissa than their values'.
     void markOtherAbscissa();
+    // Gives the menus of the controls that read left to right the window's direction.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     bool event(QEvent *event) override;
     void changeEvent(QEvent *event) override;
 

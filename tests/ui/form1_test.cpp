@@ -109,6 +109,15 @@ TEST(Form1, LaysOutItsControlsInTwipsAtNinetySixDotsPerInch)
               ArgumentLabel::closingLeft(form.Label1->geometry(), form.txtx->geometry()));
     // The formula is drawn as left to right, "y'(" left of the box and ") = " right of it.
     EXPECT_EQ(mirrored.Label1->grab().toImage(), formula);
+    // The box's menu reads right to left, as the window does.
+    mirrored.show();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {5, 5},
+                              mirrored.txtx->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(mirrored.txtx, &menuKey);
+    auto *menu = mirrored.txtx->findChild<QMenu *>();
+    EXPECT_EQ(menu ? menu->layoutDirection() : Qt::LayoutDirectionAuto, Qt::RightToLeft);
+    if (menu)
+        menu->close();
     QApplication::setLayoutDirection(Qt::LeftToRight);
 }
 
