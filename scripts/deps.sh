@@ -51,6 +51,18 @@ tabderiv_build() {
     cmake --build --preset "$preset" -j 2
 }
 
+# Generates the locales named (de_DE, pl_PL, ...; C needs none) that the system lacks, from the
+# locales package.
+tabderiv_locales() {
+    local missing=0 locale
+    for locale in "$@"; do
+        [ "$locale" = C ] || locale -a | grep -qx "$locale.utf8" && continue
+        tabderiv_as_root sed -i "s/^# *\($locale.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+        missing=1
+    done
+    [ "$missing" -eq 0 ] || tabderiv_as_root locale-gen >/dev/null
+}
+
 # Copies the working tree, what git tracks or does not ignore (so no build folder), into the
 # folder given, which must not exist yet.
 tabderiv_copy_tree() {

@@ -19,13 +19,7 @@ languages=("$@")
 
 tabderiv_install_missing xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox \
     locales
-missing=0
-for language in "${languages[@]}"; do
-    [ "$language" = C ] || locale -a | grep -qx "$language.utf8" && continue
-    tabderiv_as_root sed -i "s/^# *\($language.UTF-8 UTF-8\)/\1/" /etc/locale.gen
-    missing=1
-done
-[ "$missing" -eq 0 ] || tabderiv_as_root locale-gen >/dev/null
+tabderiv_locales "${languages[@]}"
 tabderiv_build >/dev/null
 mkdir -p "$folder"
 

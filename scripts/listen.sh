@@ -8,18 +8,25 @@
 # Before Enter it moves by word in the box (Ctrl+Left, Ctrl+Right, End) and has Orca say the
 # word, and in each file dialog it types a name and moves by word and to both ends of it
 # (Ctrl+Left, Ctrl+Right, Home, End): the program must go on answering.
+# Then it calculates once more with "2.5x" in the box: the note about how the box was read opens
+# and stays open for five seconds, longer than a result ever waits, and is closed with Enter.
+# The result must be said after the note closed, never while it was open (Control, pressed
+# just before Enter, marks the moment in what Orca says).
 # Orca runs once per user: run this as an ordinary user, in no desktop session of your own.
 # About one start in eight Orca logs nothing: the script then tries again, three times at most.
-# Usage: scripts/listen.sh [LOG [LANGUAGE]]   (the speech is also kept in LOG, when given; the
-# program speaks LANGUAGE, de, fr or es, where given, and Orca English)
+# Usage: scripts/listen.sh [LOG [LOCALE]]   (the speech is also kept in LOG, when given; the
+# program runs in LOCALE, C.UTF-8 unless given, with LANGUAGE set to its language; what must be
+# said is checked in C, de_DE, pl_PL and ja_JP; Orca speaks English)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
 kept=${1:-}
-language=${2:-en}
+locale_wanted=${2:-C.UTF-8}
+locale_wanted=${locale_wanted%.UTF-8}
 
 tabderiv_install_missing orca python3-pyatspi gir1.2-atspi-2.0 speech-dispatcher dbus-x11 \
-    at-spi2-core xvfb xauth xdotool openbox
+    at-spi2-core xvfb xauth xdotool openbox locales
+tabderiv_locales "$locale_wanted"
 tabderiv_build >/dev/null
 
 scratch=$(mktemp -d)
@@ -36,19 +43,16 @@ session() {
     local xvfb=$!
     export DISPLAY=$display
     for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    rm -rf "$scratch/prefs" "$scratch/orca.log" "$scratch/result.txt"
+    rm -rf "$scratch/prefs" "$scratch/orca.log" "$scratch/result.txt" "$scratch/noted.txt"
     mkdir -p "$scratch/prefs"
-    SCRATCH=$scratch TOP=$top LANGUAGE_WANTED=$language timeout 180 dbus-run-session -- bash -c '
+    SCRATCH=$scratch TOP=$top LOCALE_WANTED=$locale_wanted timeout 240 dbus-run-session -- bash -c '
         /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
         openbox >/dev/null 2>&1 &
         sleep 1
         orca -u "$SCRATCH/prefs" --debug-file "$SCRATCH/orca.log" >/dev/null 2>&1 &
         sleep 6
-        case $LANGUAGE_WANTED in
-        en) program_locale=C.UTF-8 ;;
-        *) program_locale=${LANGUAGE_WANTED}_$(echo "$LANGUAGE_WANTED" | tr a-z A-Z).UTF-8 ;;
-        esac
-        LC_ALL=$program_locale LANG=$program_locale LANGUAGE=$LANGUAGE_WANTED \
+        program_locale=$LOCALE_WANTED.UTF-8
+        LC_ALL=$program_locale LANG=$program_locale LANGUAGE=$LOCALE_WANTED \
             QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$TOP/build/ui/tabderiv" &
         window=$(xdotool search --sync --onlyvisible --name "^Form1$" | head -1)
         xdotool windowactivate --sync "$window"
@@ -73,6 +77,16 @@ session() {
         xdotool key Return; sleep 6
         xdotool key Tab; sleep 2
         xdotool key Tab; sleep 2
+        # Round to the box again, and a calculation that shows a note with its result.
+        xdotool key Tab Tab Tab; sleep 2
+        xdotool type --delay 100 2.5x; sleep 1
+        xdotool key Return; sleep 3
+        xdotool key ctrl+a; xdotool type --delay 30 "$TOP/examples/squares.txt"; sleep 1
+        xdotool key Return; sleep 3
+        xdotool key ctrl+a; xdotool type --delay 30 "$SCRATCH/noted.txt"; sleep 1
+        xdotool key Return; sleep 5
+        xdotool key Control_L; sleep 1
+        xdotool key Return; sleep 5
         xdotool key ctrl+q; sleep 1
         kill $(jobs -p) 2>/dev/null || true
     ' >/dev/null 2>&1 || true
@@ -90,18 +104,33 @@ cat "$scratch/speech"
 [ -z "$kept" ] || cp "$scratch/speech" "$kept"
 
 # What must have been said, in this order.
-python3 - "$scratch/speech" "$language" <<'CHECK'
+python3 - "$scratch/speech" "$locale_wanted" <<'CHECK'
 import re, sys
 said = [re.sub(r"^.*SPEECH OUTPUT: '(.*?)'.*$", r"\1", line.rstrip("\n"))
         for line in open(sys.argv[1], encoding="utf-8")]
+# Each language: the box's name, its spoken result of 2.5 and its note about "2.5x".
+languages = {
+    "C": ("Abscissa x", r"At x = 2\.5: derivative 5\.0000, value 6\.2500", r"was read as 2\.5"),
+    "de_DE": ("Abszisse x", r"Bei x = 2,5: Ableitung 5,0000; Wert 6,2500", r"wurde als 2,5 gelesen"),
+    "pl_PL": ("Odcięta x", r"W punkcie x = 2,5: pochodna 5,0000; wartość 6,2500",
+              r"odczytano jako 2,5"),
+    "ja_JP": ("横座標 x", r"x = 2\.5 のとき、導関数 5\.0000、関数値 6\.2500", r"2\.5 と読み取りました"),
+}
+name, result, note = languages[sys.argv[2]]
+# After the first calculation, the second: the note, the mark made while it was still open,
+# then the result.
+noted = [
+    ("the note about 2.5x", note),
+    ("Control, pressed while the note was open", r"^(left )?control\s*$"),
+    ("the result of 2.5x, after the note closed", result),
+]
 german = [
     ("the box, on Tab", r"^Abszisse x text"),
     ("the box's value whole, on focus", r"(^| )2\.2( |\.|$)"),
     ("the name's first letter in the open dialog, on Home", r"^r$"),
     ("the end of the name in the open dialog, on End", r"^blank$"),
     ("the save dialog", r"^Speichern unter dialog"),
-    ("both results after the save dialog closed, without moving",
-     r"Bei x = 2,5: Ableitung 5,0000, Wert 6,2500"),
+    ("both results after the save dialog closed, without moving", result),
     ("the y' field's name, on Tab", "Ableitung y\u2032"),
     ("the y' field's value", r"5,0000"),
     ("the y field's name, on Tab", r"Wert y"),
@@ -114,8 +143,7 @@ english = [
     ("the name's first letter in the open dialog, on Home", r"^r$"),
     ("the end of the name in the open dialog, on End", r"^blank$"),
     ("the save dialog", r"^Save As dialog"),
-    ("both results after the save dialog closed, without moving",
-     r"At x = 2\.5: derivative 5\.0000, value 6\.2500"),
+    ("both results after the save dialog closed, without moving", result),
     ("the y' field's name, on Tab", "Derivative y\u2032"),
     ("the y' field's value", r"5\.0000"),
     ("the y' field's description", "Derivative y\u2032 at x"),
@@ -123,7 +151,12 @@ english = [
     ("the y field's value", r"6\.2500"),
     ("the y field's description", r"Value y at x"),
 ]
-expected = german if sys.argv[2] == "de" else english
+# Elsewhere than in English and German: the box and the results, in that language.
+other = [
+    ("the box, on Tab", "^" + re.escape(name) + " text"),
+    ("both results after the save dialog closed, without moving", result),
+]
+expected = {"C": english, "de_DE": german}.get(sys.argv[2], other) + noted
 at, missing = 0, 0
 for what, pattern in expected:
     found = next((i for i in range(at, len(said)) if re.search(pattern, said[i])), None)
