@@ -2,8 +2,9 @@
 # Installs what is missing and builds the Debian source and binary packages as Debian builds
 # its own (dpkg-buildpackage, with the tests), as root or not, under any umask, in
 # build-package/a/. Checks them with lintian (every error, warning, info and pedantic tag that
-# is not overridden in debian/ fails), the desktop entry with desktop-file-validate, the
-# metainfo with appstreamcli and the binary with hardening-check, and runs the package's
+# is not overridden in debian/ fails, but for two that depend on the release, named below), the
+# desktop entry with desktop-file-validate, the metainfo with appstreamcli and the binary with
+# hardening-check, and runs the package's
 # autopkgtest tests (debian/tests) on the installed package (as root: installing it needs root).
 # Then builds the binary package again in build-package/b/, a folder of another name, and
 # compares the two byte for byte. Exits non-zero on any finding. scripts/reprotest.sh varies
@@ -36,23 +37,48 @@ grep -E '^(100% tests passed|[0-9]+% tests passed)' build-package/a/build.log
 ls build-package/a/*.dsc build-package/a/*.deb
 dpkg-deb --field "$deb" Depends
 
+# Tags that come from the release's lintian, not from the package: shown, but not failing.
+# - Standards-Version: debian/control follows the policy that Debian 13's lintian knows, 4.7.2,
+#   as one debian/ serves every release. Debian 12's lintian knows 4.6.2 and calls it newer
+#   (a warning); unstable's knows a later one and calls it out of date (information): the
+#   changes since 4.7.2 ask nothing of this package.
+# - The override of lintian's AppStream check (debian/tabderiv.lintian-overrides: no homepage
+#   exists yet) goes unused with Debian 12's AppStream, which asks for none.
+accepted='^[WI]: tabderiv source: (newer|out-of-date)-standards-version 4\.7\.2 \(current is [0-9.]+\)$'
+accepted+='|^I: tabderiv[^:]*: unused-override appstream-metadata-validation-failed( |$)'
+report=$(lintian --info --display-info --pedantic --fail-on none \
+    build-package/a/tabderiv_"$version"_*.changes 2>&1) || {
+    echo "$report"
+    echo "lintian failed" >&2
+    exit 1
+}
 # lintian says so when it runs as root, as in CI; that line is about lintian, not the package.
-status=0
-lintian --info --display-info --pedantic --fail-on error,warning,info,pedantic \
-    build-package/a/tabderiv_"$version"_*.changes 2>&1 | grep -v '^running with root privileges' ||
-    status=${PIPESTATUS[0]}
-[ "$status" -eq 0 ] || { echo "lintian found tags that are neither fixed nor overridden" >&2; exit 1; }
-echo "lintian: no tag"
+report=$(grep -v '^running with root privileges' <<<"$report" || true)
+[ -z "$report" ] || echo "$report"
+tags=$(grep -E '^[EWIPX]: ' <<<"$report" | grep -Ev "$accepted" || true)
+if [ -n "$tags" ]; then
+    echo "lintian found tags that are neither fixed nor overridden:" >&2
+    echo "$tags" >&2
+    exit 1
+fi
+echo "lintian: no tag$(grep -qE "$accepted" <<<"$report" && echo " but the release's own above")"
 
 unpacked=build-package/a/unpacked
 dpkg-deb -x "$deb" "$unpacked"
 desktop-file-validate "$unpacked"/usr/share/applications/*.desktop
-appstreamcli validate --no-net --pedantic "$unpacked"/usr/share/metainfo/*.xml
+sh debian/tests/metainfo-validate "$unpacked"/usr/share/metainfo/org.tabderiv.tabderiv.metainfo.xml
 # Two checks are not judged: the fortifiable functions the program calls work on sizes known only
 # at run time, which fortification cannot check; and control-flow protection is marked in a
 # binary only when every object linked into it is marked, which Debian 12's C library start-up
-# files are not. Every other protection must be there.
-hardening-check --nofortify --nocfprotection "$unpacked/usr/bin/tabderiv"
+# files are not. Branch protection is arm64's (-mbranch-protection): Debian 13's hardening-check
+# asks for it on every architecture, where elsewhere no compiler gives it; Debian 12's has no
+# such check. Every other protection must be there.
+unjudged=(--nofortify --nocfprotection)
+if [ "$(dpkg --print-architecture)" != arm64 ] &&
+    hardening-check --help 2>&1 | grep -q -- --nobranchprotection; then
+    unjudged+=(--nobranchprotection)
+fi
+hardening-check "${unjudged[@]}" "$unpacked/usr/bin/tabderiv"
 
 # The tests a distribution runs on the installed package, against the libraries of the day.
 if [ "$(id -u)" -eq 0 ]; then
