@@ -157,6 +157,11 @@ for release in "${releases[@]}"; do
         mount --make-rslave "$root/dev"
         mount_into /var/cache/apt/archives --bind "$cache/debs/$release"
         cp /etc/resolv.conf "$root/etc/resolv.conf"
+        echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts"
+        # The root reads the mirror as this machine's apt does: where apt here takes a Release
+        # file past its date (a mirror that is a snapshot of the archive), so does the root.
+        apt-config dump | grep -E '^Acquire::Check-(Valid-Until|Date) ' \
+            >"$root/etc/apt/apt.conf.d/99tabderiv-distros" || true
         in_root useradd --create-home --shell /bin/bash "$user"
         echo "$user ALL=(ALL:ALL) NOPASSWD: ALL" >"$root/etc/sudoers.d/$user"
         copy_tree "/home/$user/tabderiv" "$user"
