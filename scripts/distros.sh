@@ -158,6 +158,8 @@ for release in "${releases[@]}"; do
         mount_into /var/cache/apt/archives --bind "$cache/debs/$release"
         cp /etc/resolv.conf "$root/etc/resolv.conf"
         echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts"
+        # A UTF-8 locale, as an installed system has one (minbase has none).
+        echo LANG=C.UTF-8 >"$root/etc/default/locale"
         # The root reads the mirror as this machine's apt does: where apt here takes a Release
         # file past its date (a mirror that is a snapshot of the archive), so does the root.
         apt-config dump | grep -E '^Acquire::Check-(Valid-Until|Date) ' \
