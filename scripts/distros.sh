@@ -55,9 +55,13 @@ user=tabderiv-user
 root=
 mounts=()
 
-# Unmounts what was mounted in the current root, innermost first.
+# Ends what the steps left running in the current root, then unmounts what was mounted in it,
+# innermost first.
 unmount_all() {
-    local i
+    local i process
+    for process in /proc/[0-9]*; do
+        [ "$(readlink "$process/root" 2>/dev/null)" = "$root" ] && kill "${process#/proc/}" 2>/dev/null
+    done
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
         umount -R "${mounts[i]}" 2>/dev/null || umount -R -l "${mounts[i]}" || true
     done
@@ -159,6 +163,9 @@ for release in "${releases[@]}"; do
         mount_into /var/cache/apt/archives --bind "$cache/debs/$release"
         cp /etc/resolv.conf "$root/etc/resolv.conf"
         echo "127.0.1.1 $(hostname)" >>"$root/etc/hosts"
+        # Packages installed in the root start no services there.
+        printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
+        chmod 755 "$root/usr/sbin/policy-rc.d"
         # A UTF-8 locale, as an installed system has one (minbase has none).
         echo LANG=C.UTF-8 >"$root/etc/default/locale"
         # The root reads the mirror as this machine's apt does: where apt here takes a Release
