@@ -106,11 +106,13 @@ in_root() { chroot "$root" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root 
 # Runs a shell command in the root as the ordinary user, from their copy of the tree.
 as_user() { in_root su -l "$user" -c "cd ~/tabderiv && $1"; }
 
-# Copies this tree into the root at $1 as a git clone would hold it, owned by $2.
+# Copies this tree into the root at $1 as a git clone would hold it, owned by $2. (No git
+# maintenance in the background: unstable's git would start it, and change files under chown.)
 copy_tree() {
     tabderiv_copy_tree "$root$1"
     in_root sh -c "cd $1 && git init -q && git add -A &&
-        git -c user.name=tabderiv -c user.email=tabderiv@localhost commit -qm tree &&
+        git -c user.name=tabderiv -c user.email=tabderiv@localhost -c maintenance.auto=false \
+            -c gc.auto=0 commit -qm tree &&
         chown -R $2: $1"
 }
 
