@@ -13,8 +13,8 @@
 # /var/cache/tabderiv-distros), so that a second run starts from the same bare root without
 # downloading again; --fresh makes the bare roots anew. The mirror is the one apt uses on this
 # machine, unless --mirror names another. Each run works in a copy of the bare root, so each
-# starts as bare as the first. Takes half an hour to three quarters of an hour a release on
-# two cores.
+# starts as bare as the first. Takes a quarter of an hour a release on two cores (twice that
+# on a busy machine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/deps.sh
