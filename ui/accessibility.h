@@ -10,7 +10,8 @@
 //   its name, value and description on focus (Qt reads a label by its name alone);
 // - every text control of every window, the box, the fields, and the line edits and labels of
 //   Qt's file dialog and message boxes, answers a reader's requests for the character, word or
-//   line at, before or after an offset itself (Qt 6.4's answer loops for ever in some cases);
+//   line at, before or after an offset itself (Qt 6.4 and 6.8, Debian 12 and 13, answer some of
+//   these with a loop that never ends; Qt 6.11 answers them all);
 //   a control of Qt's keeps Qt's interface for all else;
 // - offsets count characters as a reader does, one for a letter outside the Basic
 //   Multilingual Plane (Qt counts UTF-16 code units, and its AT-SPI bridge passes them on);

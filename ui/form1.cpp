@@ -192,7 +192,8 @@ void Form1::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     // The window cannot grow. A title bar that offers maximise all the same (Qt's own, on
-    // Wayland) would move it to the corner and leave it marked maximised: it stays as it is.
+    // Wayland, in Qt 6.4 and 6.8) would fill the screen with the controls in its corner and leave
+    // the window marked maximised: it stays as it is.
     if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
         setWindowState(windowState() & ~Qt::WindowMaximized);
 }
