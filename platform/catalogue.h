@@ -216,8 +216,8 @@ inline constexpr const char *writeNotRegular =
     QT_TRANSLATE_NOOP("tabderiv", "Cannot write \"%1\": it is not a regular file.");
 //: %1 is the file's path, %2 its folder, %3 the system's reason (a sentence without its full
 //: stop).
-inline constexpr const char *folderNotWritable = QT_TRANSLATE_NOOP(
-    "tabderiv", "Cannot write \"%1\": the folder \"%2\" cannot be written. %3.");
+inline constexpr const char *folderNotWritable =
+    QT_TRANSLATE_NOOP("tabderiv", "Cannot write \"%1\": the folder \"%2\" cannot be written. %3.");
 //: %1 is the file's path, %2 the system's reason (a sentence without its full stop).
 inline constexpr const char *cannotOpenForWriting =
     QT_TRANSLATE_NOOP("tabderiv", "Cannot open \"%1\" for writing. %2.");
